@@ -1,0 +1,21 @@
+// The word list "words.dic": where it is, how it is read, and the game's one case-folding rule.
+#pragma once
+
+#include <string>
+
+// a to z become A to Z; every other byte stays as it is (toupper in the "C" locale).
+std::string upperCased(std::string word);
+
+// The full name of the running executable (GetModuleFileNameA on Windows, /proc/self/exe natively).
+std::string runningExecutablePath();
+
+// "words.dic" in the directory of `executablePath`, joined with the platform's separator.
+std::string dictionaryPathBeside(const std::string& executablePath);
+
+// Fills gameState.dictionaryPath for the running executable.
+void buildDictionaryPath();
+
+// Reads gameState.dictionaryPath into the dictionary, uppercased, in file order, up to the
+// list's capacity (further words are ignored). Returns false when the file could not be read;
+// the game ignores that and plays with whatever was stored.
+bool loadDictionary();

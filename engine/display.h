@@ -1,0 +1,35 @@
+// The window operations the engine needs: defined by ui/ for the game, by a fake for tests.
+#pragma once
+
+#include <string>
+
+// Status line: replaces its whole text.
+void showStatus(const char* text);
+
+// Found-words list: emptied at New Game; an accepted word is added at `index` and scrolled into view.
+void clearFoundWords();
+void addFoundWord(const char* word, int index);
+
+void showScore(const char* text);
+void showTime(const char* text);
+
+// Word field: its text as typed, emptied after every submission, focused after a button submit.
+std::string readWordField();
+void clearWordField();
+void focusWordField();
+
+// Word field and Submit button together, the field first.
+void enableWordEntry(bool enabled);
+
+// The one-second countdown timer.
+void startCountdownTimer();
+void stopCountdownTimer();
+
+// The closing box of a game; returns when the player has dismissed it.
+void showClosingMessage(const char* text);
+
+// Ask for the board to be repainted once the current message has been handled.
+void requestBoardRepaint();
+
+// Open name entry for a score that earned a place in the high-score table.
+void openNameEntry(int finishedScore);

@@ -1,0 +1,78 @@
+// New Game, the countdown and the end of a game.
+#include "engine/game_life.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "engine/deal.h"
+#include "engine/display.h"
+#include "engine/game_state.h"
+#include "engine/solver.h"
+#include "scores/high_score_table.h"
+
+const char CLOSING_TITLE[] = "Congratulations";
+
+namespace {
+
+const int SECONDS_PER_MINUTE = 60;
+
+void forgetEnteredWords()
+{
+    for (int slot = 0; slot < gameState.enteredCount; ++slot) {
+        gameState.enteredList.slots[static_cast<std::size_t>(slot)] = " ";
+    }
+    gameState.enteredCount = 0;
+}
+
+void showTimeLeft()
+{
+    char timeText[32];
+    std::snprintf(timeText, sizeof timeText, "%d:%.2d", gameState.secondsLeft / SECONDS_PER_MINUTE,
+                  gameState.secondsLeft % SECONDS_PER_MINUTE);
+    showTime(timeText);
+}
+
+} // namespace
+
+void startNewGame()
+{
+    clearFoundWords();
+    dealBoard();
+    solveBoard();
+    gameState.score = 0;
+    showScore("0");
+    gameState.boardDealt = true;
+    enableWordEntry(true);
+    startCountdownTimer();
+    gameState.secondsLeft = GAME_SECONDS;
+    forgetEnteredWords();
+    std::memset(gameState.picked, 0, sizeof gameState.picked);
+}
+
+void countdownTick()
+{
+    // A tick with no game running only counts further below zero, without showing anything.
+    if (gameState.secondsLeft == INT_MIN) {
+        return;
+    }
+    --gameState.secondsLeft;
+    if (gameState.secondsLeft >= 0) {
+        showTimeLeft();
+    }
+    if (gameState.secondsLeft == 0) {
+        endGame();
+    }
+}
+
+void endGame()
+{
+    stopCountdownTimer();
+    enableWordEntry(false);
+    // The closing box lets the player start a New Game meanwhile; the table gets this game's score.
+    int finishedScore = gameState.score;
+    char closingText[50];
+    std::snprintf(closingText, sizeof closingText, " You got %d out of %d", finishedScore, gameState.solutionCount);
+    showClosingMessage(closingText);
+    checkHighScore(finishedScore);
+}

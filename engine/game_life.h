@@ -1,0 +1,13 @@
+// The life of a game: New Game, the one-second countdown, and the end of the time.
+#pragma once
+
+extern const char CLOSING_TITLE[];
+
+// Deals and solves a fresh board, resets the words and the score, and starts the countdown.
+void startNewGame();
+
+// One second off the clock; at zero the game ends.
+void countdownTick();
+
+// Stops the countdown and entry, tells the player the tally, then offers the score to the table.
+void endGame();

@@ -1,0 +1,48 @@
+// The one process-wide record of game data, read and written directly by the engine.
+#pragma once
+
+#include <string>
+
+#include "engine/word_list.h"
+
+constexpr int BOARD_SIZE = 4;
+constexpr int TILE_COUNT = BOARD_SIZE * BOARD_SIZE;
+constexpr int GAME_SECONDS = 180;
+
+// Sixteen letters by column (index column * 4 + row).
+typedef char Board[TILE_COUNT];
+// Sixteen letters in reading order (index row * 4 + column).
+typedef char TileLetters[TILE_COUNT];
+// Sixteen flags with the Board indexing.
+typedef char VisitedGrid[TILE_COUNT];
+typedef char PickGrid[TILE_COUNT];
+
+struct GameState {
+    WordList dictionary;
+    int dictionaryCount = 0;
+    WordList solutionList;
+    int solutionCount = 0;
+    WordList enteredList;
+    int enteredCount = 0;
+
+    Board board = {};
+    TileLetters tileLetters = {};
+    VisitedGrid visited = {};
+    PickGrid picked = {};
+    int walkColumn = 0;
+    int walkRow = 0;
+
+    int secondsLeft = 0;
+    int score = 0;
+    bool boardDealt = false;
+
+    // "words.dic" beside the executable, the executable's whole directory kept.
+    std::string dictionaryPath;
+};
+
+extern GameState gameState;
+
+inline int boardIndex(int column, int row)
+{
+    return column * BOARD_SIZE + row;
+}

@@ -1,0 +1,9 @@
+// rename replaces an existing target atomically on POSIX systems.
+#include <cstdio>
+
+#include "scores/file_replace.h"
+
+bool replaceFile(const char* replacement, const char* target)
+{
+    return std::rename(replacement, target) == 0;
+}

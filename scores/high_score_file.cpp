@@ -1,0 +1,178 @@
+// "High Scores.dat": one line per entry, 30 name bytes, the score in decimal, a line end.
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "scores/file_replace.h"
+#include "scores/high_score_table.h"
+
+HighScoreTable highScoreTable;
+
+const char HIGH_SCORE_FILE_NAME[] = "High Scores.dat";
+
+namespace {
+
+const char TEMPORARY_FILE_NAME[] = "High Scores.dat.new";
+
+#ifdef _WIN32
+const char LINE_END[] = "\r\n";
+#else
+const char LINE_END[] = "\n";
+#endif
+
+// ---- reading ----
+
+// The score as atoi reads it (white space, a sign, digits), but held at the 32-bit limits.
+struct ScoreReader {
+    enum Phase { LEADING, DIGITS, DONE } phase;
+    bool negative;
+    long long magnitude;
+};
+
+void feedScore(ScoreReader& reader, char c)
+{
+    bool isDigit = c >= '0' && c <= '9';
+    if (reader.phase == ScoreReader::LEADING) {
+        if (c == ' ' || (c >= '\t' && c <= '\r')) {
+            return;
+        }
+        reader.phase = isDigit || c == '+' || c == '-' ? ScoreReader::DIGITS : ScoreReader::DONE;
+        reader.negative = c == '-';
+        if (!isDigit) {
+            return;
+        }
+    }
+    if (reader.phase != ScoreReader::DIGITS) {
+        return;
+    }
+    if (!isDigit) {
+        reader.phase = ScoreReader::DONE;
+        return;
+    }
+    long long limit = reader.negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    reader.magnitude = reader.magnitude * 10 + (c - '0');
+    if (reader.magnitude > limit) {
+        reader.magnitude = limit;
+    }
+}
+
+int scoreRead(const ScoreReader& reader)
+{
+    return static_cast<int>(reader.negative ? -reader.magnitude : reader.magnitude);
+}
+
+// Reads one line into `slot` (name bytes 0 to 29, score from byte 30), keeping only those
+// bytes whatever the line's length. A CR right before the LF belongs to the line end.
+// Returns false at the end of the file when no line was left.
+bool readEntryLine(std::FILE* file, int slot, bool store)
+{
+    ScoreReader reader = {ScoreReader::LEADING, false, 0};
+    char name[HIGH_SCORE_NAME_LENGTH] = {};
+    long long position = 0;
+    int c = std::getc(file);
+    if (c == EOF) {
+        return false;
+    }
+    for (; c != EOF && c != '\n'; c = std::getc(file), ++position) {
+        if (c == '\r') {
+            int next = std::getc(file);
+            if (next == '\n') {
+                break;
+            }
+            std::ungetc(next, file);
+        }
+        if (position < HIGH_SCORE_NAME_LENGTH) {
+            name[position] = static_cast<char>(c);
+        } else {
+            feedScore(reader, static_cast<char>(c));
+        }
+    }
+    if (store) {
+        std::memcpy(highScoreTable.highScoreNames[slot], name, HIGH_SCORE_NAME_LENGTH);
+        highScoreTable.highScoreScores[slot] = scoreRead(reader);
+    }
+    return true;
+}
+
+// ---- writing ----
+
+bool writeEntryLine(std::FILE* file, int slot)
+{
+    char scoreText[16];
+    int scoreLength = std::snprintf(scoreText, sizeof scoreText, "%d", highScoreTable.highScoreScores[slot]);
+    std::size_t lineEndLength = std::strlen(LINE_END);
+    return std::fwrite(highScoreTable.highScoreNames[slot], 1, HIGH_SCORE_NAME_LENGTH, file) ==
+               static_cast<std::size_t>(HIGH_SCORE_NAME_LENGTH) &&
+           std::fwrite(scoreText, 1, static_cast<std::size_t>(scoreLength), file) ==
+               static_cast<std::size_t>(scoreLength) &&
+           std::fwrite(LINE_END, 1, lineEndLength, file) == lineEndLength;
+}
+
+bool writeTableTo(const char* path)
+{
+    std::FILE* file = std::fopen(path, "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    bool written = true;
+    for (int slot = 0; slot < highScoreTable.highScoreCount && written; ++slot) {
+        written = writeEntryLine(file, slot);
+    }
+    written = std::fflush(file) == 0 && written;
+    return std::fclose(file) == 0 && written;
+}
+
+// Moves the whole entry, all 30 name bytes and the score.
+void swapWithSlotBelow(int slot)
+{
+    char name[HIGH_SCORE_NAME_LENGTH];
+    std::memcpy(name, highScoreTable.highScoreNames[slot], HIGH_SCORE_NAME_LENGTH);
+    std::memcpy(highScoreTable.highScoreNames[slot], highScoreTable.highScoreNames[slot - 1], HIGH_SCORE_NAME_LENGTH);
+    std::memcpy(highScoreTable.highScoreNames[slot - 1], name, HIGH_SCORE_NAME_LENGTH);
+    int score = highScoreTable.highScoreScores[slot];
+    highScoreTable.highScoreScores[slot] = highScoreTable.highScoreScores[slot - 1];
+    highScoreTable.highScoreScores[slot - 1] = score;
+}
+
+} // namespace
+
+void loadHighScores()
+{
+    highScoreTable.highScoreCount = 0;
+    std::FILE* file = std::fopen(HIGH_SCORE_FILE_NAME, "rb");
+    if (file == nullptr) {
+        return;
+    }
+    // Lines after the tenth are read to the end of the file and ignored.
+    for (;;) {
+        bool store = highScoreTable.highScoreCount < HIGH_SCORE_SLOTS;
+        if (!readEntryLine(file, highScoreTable.highScoreCount, store)) {
+            break;
+        }
+        if (store) {
+            ++highScoreTable.highScoreCount;
+        }
+    }
+    std::fclose(file);
+}
+
+void sortHighScores()
+{
+    int count = highScoreTable.highScoreCount;
+    for (int pass = 0; pass < HIGH_SCORE_SORT_PASSES; ++pass) {
+        for (int slot = 1; slot < count; ++slot) {
+            if (highScoreTable.highScoreScores[slot] < highScoreTable.highScoreScores[slot - 1]) {
+                swapWithSlotBelow(slot);
+            }
+        }
+    }
+}
+
+bool saveHighScores()
+{
+    if (writeTableTo(TEMPORARY_FILE_NAME) && replaceFile(TEMPORARY_FILE_NAME, HIGH_SCORE_FILE_NAME)) {
+        return true;
+    }
+    std::remove(TEMPORARY_FILE_NAME);
+    return false;
+}

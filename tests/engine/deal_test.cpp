@@ -1,0 +1,81 @@
+// Dealing a board: six vowels and ten consonants, two seeds from the clock, 2016 draws.
+#include "engine/deal.h"
+
+#include <cstring>
+#include <string>
+
+#include "tests/fakes/engine_fixture.h"
+
+namespace {
+
+bool isVowel(char c)
+{
+    return std::strchr("AEIOU", c) != nullptr;
+}
+
+std::string tileLettersText()
+{
+    return std::string(gameState.tileLetters, TILE_COUNT);
+}
+
+using Deal = EngineTest;
+
+TEST_F(Deal, EveryBoardHasSixVowelsAndTenOtherLetters)
+{
+    for (long long second = 0; second < 500; ++second) {
+        fakeClockSeconds = 1700000000 + second * 7919;
+        dealBoard();
+        int vowels = 0;
+        for (char letter : tileLettersText()) {
+            ASSERT_NE(std::strchr(letterOrder, letter), nullptr) << "letter " << letter;
+            vowels += isVowel(letter) ? 1 : 0;
+        }
+        ASSERT_EQ(vowels, 6) << tileLettersText();
+    }
+}
+
+TEST_F(Deal, SeedsTwiceFromTheClockAndDraws2016Times)
+{
+    fakeClockSeconds = 1234567;
+    dealBoard();
+    EXPECT_EQ(seedsUsed, (std::vector<unsigned>{1234567u, 1234567u}));
+    EXPECT_EQ(drawCount, 16 + 2000);
+    EXPECT_EQ(displayEvents, std::vector<std::string>{"repaint"});
+}
+
+TEST_F(Deal, TwoDealsInTheSameSecondGiveTheSameBoard)
+{
+    dealBoard();
+    std::string first = tileLettersText();
+    dealBoard();
+    EXPECT_EQ(tileLettersText(), first);
+    fakeClockSeconds += 1;
+    dealBoard();
+    EXPECT_NE(tileLettersText(), first);
+}
+
+TEST_F(Deal, GeneratorOfZerosGivesAllAThenAllBWithTheBoardByColumn)
+{
+    drawOnlyZeros = true;
+    dealBoard();
+    EXPECT_EQ(tileLettersText(), "AAAAAABBBBBBBBBB");
+    // Row 0 and columns 0 and 1 of row 1 hold A; by column, index = column * 4 + row.
+    EXPECT_EQ(std::string(gameState.board, TILE_COUNT), "AABB" "AABB" "ABBB" "ABBB");
+}
+
+TEST_F(Deal, BoardMirrorsTheLettersInReadingOrder)
+{
+    dealBoard();
+    for (int row = 0; row < BOARD_SIZE; ++row) {
+        for (int column = 0; column < BOARD_SIZE; ++column) {
+            EXPECT_EQ(gameState.board[boardIndex(column, row)], gameState.tileLetters[row * 4 + column]);
+        }
+    }
+}
+
+TEST(LetterOrder, VowelsFirstThenTheConsonantsAlphabetically)
+{
+    EXPECT_STREQ(letterOrder, "AEIOUBCDFGHJKLMNPQRSTVWXYZ");
+}
+
+} // namespace

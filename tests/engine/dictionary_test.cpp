@@ -1,0 +1,114 @@
+// Reading "words.dic": word boundaries, case, order, duplicates, missing files and the capacity.
+#include "engine/dictionary.h"
+
+#include "engine/solver.h"
+#include "tests/fakes/engine_fixture.h"
+
+namespace {
+
+std::string dictionaryText()
+{
+    std::string text;
+    for (int slot = 0; slot < gameState.dictionaryCount; ++slot) {
+        text += (slot == 0 ? "" : " ") + wordAt(gameState.dictionary, slot);
+    }
+    return text;
+}
+
+bool loadDictionaryFrom(const std::string& bytes)
+{
+    gameState.dictionaryPath = writeTestFile("words.dic", bytes);
+    return loadDictionary();
+}
+
+using DictionaryLoading = EngineTest;
+
+TEST_F(DictionaryLoading, CrLfLinesWithSeveralWordsGiveUppercasedWordsInFileOrder)
+{
+    EXPECT_TRUE(loadDictionaryFrom("cat Dog\r\nEEL\r\n"));
+    EXPECT_EQ(dictionaryText(), "CAT DOG EEL");
+    EXPECT_EQ(gameState.dictionaryCount, 3);
+}
+
+TEST_F(DictionaryLoading, EveryWhiteSpaceByteSeparatesAndNoneEndsUpInAWord)
+{
+    EXPECT_TRUE(loadDictionaryFrom("\t a\vb\fc\r\n\n  d \t"));
+    EXPECT_EQ(dictionaryText(), "A B C D");
+}
+
+TEST_F(DictionaryLoading, LastWordIsStoredOnceWithOrWithoutTrailingLineBreaks)
+{
+    loadDictionaryFrom("one two");
+    EXPECT_EQ(dictionaryText(), "ONE TWO");
+    resetGameState();
+    loadDictionaryFrom("one two\n\n\n\n");
+    EXPECT_EQ(dictionaryText(), "ONE TWO");
+}
+
+TEST_F(DictionaryLoading, OneLetterWordIsStored)
+{
+    loadDictionaryFrom("a");
+    EXPECT_EQ(dictionaryText(), "A");
+}
+
+TEST_F(DictionaryLoading, PunctuationDigitsAndHighBytesAreKeptAsTheyAre)
+{
+    loadDictionaryFrom("don't x2y \xe9t\xe9");
+    EXPECT_EQ(dictionaryText(), "DON'T X2Y \xe9T\xe9");
+}
+
+TEST_F(DictionaryLoading, DuplicateWordsAreStoredTwice)
+{
+    loadDictionaryFrom("tea\ntea\n");
+    EXPECT_EQ(dictionaryText(), "TEA TEA");
+}
+
+TEST_F(DictionaryLoading, MissingEmptyOrBlankFilesGiveAnEmptyDictionary)
+{
+    gameState.dictionaryPath = testFolder() + "/no-such-words.dic";
+    EXPECT_FALSE(loadDictionary());
+    EXPECT_EQ(gameState.dictionaryCount, 0);
+    EXPECT_TRUE(loadDictionaryFrom(""));
+    EXPECT_TRUE(loadDictionaryFrom(" \r\n\t\n"));
+    EXPECT_EQ(gameState.dictionaryCount, 0);
+    gameState.dictionaryPath = testFolder();
+    EXPECT_FALSE(loadDictionary()) << "a folder is not a word list";
+    EXPECT_EQ(gameState.dictionaryCount, 0);
+}
+
+TEST_F(DictionaryLoading, WordsBeyondTheCapacityAreIgnored)
+{
+    std::string bytes;
+    for (int word = 0; word < WORD_LIST_CAPACITY + 2; ++word) {
+        bytes += word == WORD_LIST_CAPACITY - 1 ? "last\n" : "w\n";
+    }
+    bytes += "beyond\n";
+    EXPECT_TRUE(loadDictionaryFrom(bytes));
+    EXPECT_EQ(gameState.dictionaryCount, WORD_LIST_CAPACITY);
+    EXPECT_EQ(wordAt(gameState.dictionary, WORD_LIST_CAPACITY - 1), "LAST");
+    EXPECT_EQ(gameState.dictionary.slots.size(), static_cast<std::size_t>(WORD_LIST_CAPACITY));
+}
+
+TEST(UpperCasing, OnlyLettersAToZChangeAndTheCallersStringIsKept)
+{
+    std::string typed = "Cat-9 \xe4z";
+    EXPECT_EQ(upperCased(typed), "CAT-9 \xe4Z");
+    EXPECT_EQ(typed, "Cat-9 \xe4z");
+}
+
+TEST(DictionaryPath, SitsBesideTheExecutableWhateverTheDirectoryLength)
+{
+    EXPECT_EQ(dictionaryPathBeside("/opt/lettro/lettro"), "/opt/lettro/words.dic");
+    std::string deep = "/" + std::string(300, 'd') + "/sub dir";
+    EXPECT_EQ(dictionaryPathBeside(deep + "/Lettro.exe"), deep + "/words.dic");
+}
+
+TEST(DictionaryPath, NativeBuildFindsTheRunningExecutable)
+{
+    buildDictionaryPath();
+    std::string executable = runningExecutablePath();
+    ASSERT_FALSE(executable.empty());
+    EXPECT_EQ(gameState.dictionaryPath, executable.substr(0, executable.rfind('/')) + "/words.dic");
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+// Solving: which dictionary words a board holds, traced over distinct adjacent tiles.
+#include "engine/solver.h"
+
+#include "tests/fakes/engine_fixture.h"
+
+namespace {
+
+using Solver = EngineTest;
+
+// A board of X tiles with the given letters placed at (column, row).
+void useSparseBoard(std::initializer_list<std::pair<std::pair<int, int>, char>> tiles)
+{
+    std::string letters(TILE_COUNT, 'X');
+    for (const auto& tile : tiles) {
+        letters[static_cast<std::size_t>(tile.first.second * 4 + tile.first.first)] = tile.second;
+    }
+    useBoard(letters.c_str());
+}
+
+TEST_F(Solver, OneLetterWordIsASolutionWhenItsLetterIsOnTheBoard)
+{
+    useBoard("ABCDEFGHIJKLMNOP");
+    useDictionary({"A", "P", "Z"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "A P");
+}
+
+TEST_F(Solver, WordsFollowNeighboursInEveryDirection)
+{
+    // A B C D / E F G H / I J K L / M N O P
+    useBoard("ABCDEFGHIJKLMNOP");
+    useDictionary({"ABC", "CBA", "AEI", "IEA", "AFK", "KFA", "DGJ", "JGD", "ABFE", "PONMIJKLHGFEABCD"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "ABC CBA AEI IEA AFK KFA DGJ JGD ABFE PONMIJKLHGFEABCD");
+}
+
+TEST_F(Solver, WordsNotAdjacentOrWithoutTheirFirstLetterAreNotSolutions)
+{
+    useBoard("ABCDEFGHIJKLMNOP");
+    useDictionary({"AC", "AP", "ZAB", "ABCDA"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "");
+}
+
+TEST_F(Solver, ATileIsUsedOnceInAWordTheStartIncluded)
+{
+    useSparseBoard({{{0, 0}, 'A'}, {{1, 0}, 'B'}});
+    useDictionary({"ABA", "AB", "BAB"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "AB");
+    useSparseBoard({{{0, 0}, 'A'}, {{1, 0}, 'B'}, {{2, 0}, 'A'}});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "ABA AB");
+}
+
+TEST_F(Solver, WalkBacksUpFromADeadEndAndTriesTheNextNeighbour)
+{
+    // The walk from A takes the B on its right first, finds no C beside it, and backs up to the B below.
+    useSparseBoard({{{0, 0}, 'A'}, {{1, 0}, 'B'}, {{0, 1}, 'B'}, {{0, 2}, 'C'}});
+    useDictionary({"ABC"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "ABC");
+}
+
+TEST_F(Solver, WalkBacksUpSeveralLevels)
+{
+    // E A T / A - - / T S: from E the walk takes the top row first and dead-ends at its T,
+    // then backs up two letters to the A below E and finds T and S there.
+    useBoard("EATX" "AXXX" "TSXX" "XXXX");
+    useDictionary({"EATS", "ETAS"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "EATS");
+}
+
+TEST_F(Solver, SecondStartCellIsTriedWhenTheFirstFails)
+{
+    useSparseBoard({{{0, 0}, 'Q'}, {{3, 3}, 'Q'}, {{2, 3}, 'U'}});
+    useDictionary({"QU"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "QU");
+}
+
+TEST_F(Solver, WordsLongerThanSixteenLettersAreNeverSolutions)
+{
+    useBoard("AAAAAAAAAAAAAAAA");
+    useDictionary({"AAAAAAAAAAAAAAAA", "AAAAAAAAAAAAAAAAA"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "AAAAAAAAAAAAAAAA");
+}
+
+TEST_F(Solver, DuplicateWordStandsOnceAtItsFirstPlaceInDictionaryOrder)
+{
+    useBoard("ABCDEFGHIJKLMNOP");
+    useDictionary({"FG", "AB", "ZZ", "FG", "AB", "BA"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "FG AB BA");
+}
+
+TEST_F(Solver, LowercaseOrOtherBytesNeverMatchTiles)
+{
+    useBoard("ABCDEFGHIJKLMNOP");
+    useDictionary({"ab", "A'B", "AB"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "AB");
+}
+
+TEST_F(Solver, SmallerSolveLeavesOlderWordsBeyondTheCountUnseen)
+{
+    useBoard("ABCDEFGHIJKLMNOP");
+    useDictionary({"AB", "BC", "CD"});
+    solveBoard();
+    ASSERT_EQ(gameState.solutionCount, 3);
+    useBoard("ABXXXXXXXXXXXXXX");
+    solveBoard();
+    EXPECT_EQ(gameState.solutionCount, 1);
+    EXPECT_EQ(wordAt(gameState.solutionList, 2), "CD") << "old slots stay, unseen";
+    EXPECT_EQ(solutionsText(), "AB");
+}
+
+TEST_F(Solver, EmptyDictionaryGivesNoSolutions)
+{
+    useBoard("ABCDEFGHIJKLMNOP");
+    solveBoard();
+    EXPECT_EQ(gameState.solutionCount, 0);
+}
+
+TEST_F(Solver, StepTakesNeighboursInTheirFixedOrderAndSkipsVisitedTiles)
+{
+    // Every neighbour of the centre tile (1,1) holds B.
+    useBoard("BBBX" "BABX" "BBBX" "XXXX");
+    gameState.walkColumn = 1;
+    gameState.walkRow = 1;
+    const int expectedColumns[] = {2, 0, 1, 1, 2, 0, 2, 0};
+    const int expectedRows[] = {1, 1, 2, 0, 2, 2, 0, 0};
+    for (int neighbour = 0; neighbour < NEIGHBOUR_COUNT; ++neighbour) {
+        gameState.walkColumn = 1;
+        gameState.walkRow = 1;
+        ASSERT_EQ(stepWalk('B', 0), neighbour);
+        EXPECT_EQ(gameState.walkColumn, expectedColumns[neighbour]);
+        EXPECT_EQ(gameState.walkRow, expectedRows[neighbour]);
+        gameState.visited[boardIndex(gameState.walkColumn, gameState.walkRow)] = 1;
+    }
+    gameState.walkColumn = 1;
+    gameState.walkRow = 1;
+    EXPECT_EQ(stepWalk('B', 0), NO_STEP);
+    EXPECT_EQ(gameState.walkColumn, 1) << "a failed step stays where it was";
+    EXPECT_EQ(gameState.walkRow, 1);
+}
+
+} // namespace
