@@ -1,0 +1,243 @@
+// "High Scores.dat": what is written is read back byte for byte, hand-made files load, saving loses nothing.
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <climits>
+#include <cstring>
+
+#include "scores/high_score_table.h"
+#include "tests/fakes/engine_fixture.h"
+
+namespace {
+
+const std::string NAME_PADDING_27(27, '\0');
+
+class HighScoreFile : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        highScoreTable = HighScoreTable();
+        resetRecordingDisplay();
+        ASSERT_EQ(chdir(testFolder().c_str()), 0);
+        std::remove(HIGH_SCORE_FILE_NAME);
+        rmdir(HIGH_SCORE_FILE_NAME);
+    }
+};
+
+void putEntry(int slot, const std::string& name, int score)
+{
+    std::memset(highScoreTable.highScoreNames[slot], 0, HIGH_SCORE_NAME_LENGTH);
+    std::memcpy(highScoreTable.highScoreNames[slot], name.data(), name.size());
+    highScoreTable.highScoreScores[slot] = score;
+}
+
+std::string nameOf(int slot)
+{
+    return std::string(highScoreTable.highScoreNames[slot], HIGH_SCORE_NAME_LENGTH);
+}
+
+std::string padded(const std::string& name)
+{
+    return name + std::string(static_cast<std::size_t>(HIGH_SCORE_NAME_LENGTH) - name.size(), '\0');
+}
+
+void loadFrom(const std::string& bytes)
+{
+    writeTestFile(HIGH_SCORE_FILE_NAME, bytes);
+    highScoreTable = HighScoreTable();
+    loadHighScores();
+}
+
+TEST_F(HighScoreFile, MissingOrEmptyFileGivesAnEmptyTable)
+{
+    loadHighScores();
+    EXPECT_EQ(highScoreTable.highScoreCount, 0);
+    loadFrom("");
+    EXPECT_EQ(highScoreTable.highScoreCount, 0);
+    for (int slot = 0; slot < HIGH_SCORE_SLOTS; ++slot) {
+        EXPECT_EQ(nameOf(slot), std::string(30, '\0'));
+        EXPECT_EQ(highScoreTable.highScoreScores[slot], 0);
+    }
+}
+
+TEST_F(HighScoreFile, SavedLineIsThirtyNameBytesTheScoreAndALineEnd)
+{
+    putEntry(0, "Ann", 42);
+    putEntry(1, "Bo", -7);
+    highScoreTable.highScoreCount = 2;
+    ASSERT_TRUE(saveHighScores());
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), "Ann" + NAME_PADDING_27 + "42\n" + padded("Bo") + "-7\n");
+    EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
+}
+
+TEST_F(HighScoreFile, EmptyTableSavesAnEmptyFile)
+{
+    writeTestFile(HIGH_SCORE_FILE_NAME, "old line\n");
+    ASSERT_TRUE(saveHighScores());
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), "");
+}
+
+TEST_F(HighScoreFile, EveryNameLengthAndExtremeScoreReadsBackAsWritten)
+{
+    const int scores[] = {INT_MIN, -99, 0, 999, 1000, INT_MAX};
+    for (int length = 0; length <= HIGH_SCORE_NAME_LENGTH; ++length) {
+        highScoreTable = HighScoreTable();
+        std::string name;
+        for (int at = 0; at < length; ++at) {
+            name += static_cast<char>(at % 2 == 0 ? 'a' + at : 0xC0 + at);
+        }
+        for (int slot = 0; slot < 6; ++slot) {
+            putEntry(slot, name, scores[slot]);
+        }
+        highScoreTable.highScoreCount = 6;
+        ASSERT_TRUE(saveHighScores());
+        highScoreTable = HighScoreTable();
+        loadHighScores();
+        ASSERT_EQ(highScoreTable.highScoreCount, 6);
+        for (int slot = 0; slot < 6; ++slot) {
+            EXPECT_EQ(nameOf(slot), padded(name)) << "length " << length;
+            EXPECT_EQ(highScoreTable.highScoreScores[slot], scores[slot]);
+        }
+    }
+}
+
+TEST_F(HighScoreFile, OnlyTheFirstTenOfTwelveLinesAreStored)
+{
+    std::string bytes;
+    for (int line = 0; line < 12; ++line) {
+        bytes += padded("p" + std::to_string(line)) + std::to_string(line * 10) + "\n";
+    }
+    loadFrom(bytes);
+    EXPECT_EQ(highScoreTable.highScoreCount, 10);
+    EXPECT_EQ(nameOf(9), padded("p9"));
+    EXPECT_EQ(highScoreTable.highScoreScores[9], 90);
+}
+
+TEST_F(HighScoreFile, LastLineWithoutLineEndAndCrLfLinesReadLikeAnyOther)
+{
+    loadFrom(padded("Cy") + "15\r\n" + padded("Di") + "8");
+    ASSERT_EQ(highScoreTable.highScoreCount, 2);
+    EXPECT_EQ(highScoreTable.highScoreScores[0], 15);
+    EXPECT_EQ(nameOf(1), padded("Di"));
+    EXPECT_EQ(highScoreTable.highScoreScores[1], 8);
+    loadFrom("short\r\n");
+    EXPECT_EQ(nameOf(0), padded("short")) << "a CR before the LF belongs to the line end";
+}
+
+TEST_F(HighScoreFile, ShortAndEmptyLinesAreEntriesWithScoreZero)
+{
+    loadFrom("\nabcde\n");
+    ASSERT_EQ(highScoreTable.highScoreCount, 2);
+    EXPECT_EQ(nameOf(0), padded(""));
+    EXPECT_EQ(highScoreTable.highScoreScores[0], 0);
+    EXPECT_EQ(nameOf(1), padded("abcde"));
+    EXPECT_EQ(highScoreTable.highScoreScores[1], 0);
+}
+
+TEST_F(HighScoreFile, NameBytesAreKeptWholeZeroBytesAndCarriageReturnsIncluded)
+{
+    std::string name = std::string("a\0b\rc", 5) + std::string(24, 'x') + "z";
+    loadFrom(name + "3\n");
+    EXPECT_EQ(nameOf(0), name);
+    EXPECT_EQ(highScoreTable.highScoreScores[0], 3);
+}
+
+TEST_F(HighScoreFile, ScoreFieldIsReadAsAtoiWouldButHeldAtTheLimits)
+{
+    const std::pair<const char*, int> fields[] = {{"  7", 7},          {"12x", 12},         {"-5", -5},
+                                                  {"1234", 1234},      {"+9", 9},           {"x12", 0},
+                                                  {"", 0},             {"99999999999", INT_MAX},
+                                                  {"-99999999999", INT_MIN}, {"\t 2147483648", INT_MAX}};
+    for (const auto& field : fields) {
+        loadFrom(padded("n") + field.first + "\n");
+        EXPECT_EQ(highScoreTable.highScoreScores[0], field.second) << "field '" << field.first << "'";
+    }
+}
+
+TEST_F(HighScoreFile, SortIsAscendingStableAndLeavesSlotsBeyondTheCountAlone)
+{
+    putEntry(0, "thirty", 30);
+    putEntry(1, "ten", 10);
+    putEntry(2, "twentyA", 20);
+    putEntry(3, "twentyB", 20);
+    putEntry(4, "beyond", 1);
+    highScoreTable.highScoreCount = 4;
+    sortHighScores();
+    EXPECT_EQ(nameOf(0), padded("ten"));
+    EXPECT_EQ(nameOf(1), padded("twentyA"));
+    EXPECT_EQ(nameOf(2), padded("twentyB"));
+    EXPECT_EQ(nameOf(3), padded("thirty"));
+    EXPECT_EQ(nameOf(4), padded("beyond"));
+    EXPECT_EQ(highScoreTable.highScoreScores[4], 1);
+}
+
+TEST_F(HighScoreFile, SortOfTenReversedEntriesFinishesInTenPasses)
+{
+    for (int slot = 0; slot < 10; ++slot) {
+        putEntry(slot, "p" + std::to_string(slot), 100 - slot);
+    }
+    highScoreTable.highScoreCount = 10;
+    sortHighScores();
+    for (int slot = 0; slot < 10; ++slot) {
+        EXPECT_EQ(highScoreTable.highScoreScores[slot], 91 + slot);
+    }
+}
+
+// ---- saves that cannot happen ----
+
+const std::string OLD_FILE = padded("old") + "5\n";
+
+void fillTable(int entries)
+{
+    for (int slot = 0; slot < entries; ++slot) {
+        putEntry(slot, "new" + std::to_string(slot), slot);
+    }
+    highScoreTable.highScoreCount = entries;
+}
+
+TEST_F(HighScoreFile, TemporaryFileThatCannotBeCreatedLeavesTheOldFileUntouched)
+{
+    writeTestFile(HIGH_SCORE_FILE_NAME, OLD_FILE);
+    std::string temporary = std::string(HIGH_SCORE_FILE_NAME) + ".new";
+    ASSERT_EQ(mkdir(temporary.c_str(), 0700), 0);
+    fillTable(3);
+    EXPECT_FALSE(saveHighScores());
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), OLD_FILE);
+    rmdir(temporary.c_str());
+}
+
+TEST_F(HighScoreFile, FolderInThePlaceOfTheFileIsNotReplacedAndNoTemporaryIsLeft)
+{
+    ASSERT_EQ(mkdir(HIGH_SCORE_FILE_NAME, 0700), 0);
+    fillTable(3);
+    EXPECT_FALSE(saveHighScores());
+    struct stat info;
+    ASSERT_EQ(stat(HIGH_SCORE_FILE_NAME, &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
+}
+
+TEST_F(HighScoreFile, FileSizeLimitHitMidWriteLeavesTheOldFileUntouched)
+{
+    writeTestFile(HIGH_SCORE_FILE_NAME, OLD_FILE);
+    fillTable(10);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit = {100, 100};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(saveHighScores() ? 0 : 3);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 3) << "the save reports its failure";
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), OLD_FILE);
+    EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
+}
+
+} // namespace

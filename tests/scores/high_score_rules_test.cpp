@@ -1,0 +1,134 @@
+// Qualifying for the table over all ten slots, and entering a score without losing any other.
+#include <cstring>
+
+#include "scores/high_score_table.h"
+#include "tests/fakes/engine_fixture.h"
+
+namespace {
+
+class HighScoreRules : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        highScoreTable = HighScoreTable();
+        resetRecordingDisplay();
+    }
+};
+
+// Stores entries named s<score> in the given slot order.
+void useTable(std::initializer_list<int> scores)
+{
+    int slot = 0;
+    for (int score : scores) {
+        std::string name = "s" + std::to_string(score);
+        std::memset(highScoreTable.highScoreNames[slot], 0, HIGH_SCORE_NAME_LENGTH);
+        std::memcpy(highScoreTable.highScoreNames[slot], name.data(), name.size());
+        highScoreTable.highScoreScores[slot] = score;
+        ++slot;
+    }
+    highScoreTable.highScoreCount = slot;
+}
+
+// The stored entries as "name:score" joined by spaces, slot 0 first.
+std::string tableText()
+{
+    std::string text;
+    for (int slot = 0; slot < highScoreTable.highScoreCount; ++slot) {
+        text += (slot == 0 ? "" : " ") + std::string(highScoreTable.highScoreNames[slot]) + ":" +
+                std::to_string(highScoreTable.highScoreScores[slot]);
+    }
+    return text;
+}
+
+TEST_F(HighScoreRules, ScoreZeroNeverQualifies)
+{
+    checkHighScore(0);
+    EXPECT_TRUE(displayEvents.empty());
+}
+
+TEST_F(HighScoreRules, EmptyTableTakesAnyPositiveScoreAtSlotZero)
+{
+    checkHighScore(5);
+    EXPECT_EQ(displayEvents, std::vector<std::string>{"nameEntry:5"});
+    EXPECT_EQ(highScoreTable.highScoreInsertIndex, 0);
+}
+
+TEST_F(HighScoreRules, FullTableTakesOnlyAScoreAboveItsLowest)
+{
+    useTable({12, 15, 18, 21, 24, 27, 30, 33, 36, 39});
+    checkHighScore(12);
+    EXPECT_TRUE(displayEvents.empty());
+    checkHighScore(13);
+    EXPECT_EQ(displayEvents, std::vector<std::string>{"nameEntry:13"});
+    EXPECT_EQ(highScoreTable.highScoreInsertIndex, 0);
+}
+
+TEST_F(HighScoreRules, EmptySlotsCountWithScoreZeroWhateverTheCount)
+{
+    useTable({40, 50, 60});
+    checkHighScore(1);
+    EXPECT_EQ(displayEvents, std::vector<std::string>{"nameEntry:1"});
+    EXPECT_EQ(highScoreTable.highScoreInsertIndex, 3);
+}
+
+TEST_F(HighScoreRules, FirstEntryOfAnEmptyTableIsCounted)
+{
+    EXPECT_TRUE(enterHighScore("Ann", 5));
+    EXPECT_EQ(tableText(), "Ann:5");
+    EXPECT_EQ(std::string(highScoreTable.highScoreNames[0], 30), "Ann" + std::string(27, '\0'));
+}
+
+TEST_F(HighScoreRules, PartTableKeepsEveryEntryAndStaysSorted)
+{
+    useTable({40, 50, 60});
+    EXPECT_TRUE(enterHighScore("low", 1));
+    EXPECT_TRUE(enterHighScore("mid", 55));
+    EXPECT_EQ(tableText(), "low:1 s40:40 s50:50 mid:55 s60:60");
+}
+
+TEST_F(HighScoreRules, UnsortedPartTableIsSortedByTheEntry)
+{
+    useTable({60, 40, 50});
+    EXPECT_TRUE(enterHighScore("new", 45));
+    EXPECT_EQ(tableText(), "s40:40 new:45 s50:50 s60:60");
+}
+
+TEST_F(HighScoreRules, NinthAndTenthEntriesFillTheTable)
+{
+    useTable({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    EXPECT_TRUE(enterHighScore("tenth", 4));
+    EXPECT_EQ(highScoreTable.highScoreCount, 10);
+    EXPECT_EQ(tableText(), "s1:1 s2:2 s3:3 s4:4 tenth:4 s5:5 s6:6 s7:7 s8:8 s9:9");
+}
+
+TEST_F(HighScoreRules, FullTableLosesExactlyItsLowestEntry)
+{
+    useTable({12, 15, 18, 21, 24, 27, 30, 33, 36, 39});
+    EXPECT_TRUE(enterHighScore("new", 25));
+    EXPECT_EQ(tableText(), "s15:15 s18:18 s21:21 s24:24 new:25 s27:27 s30:30 s33:33 s36:36 s39:39");
+}
+
+TEST_F(HighScoreRules, UnsortedFullTableLosesItsLowestWhereverItStands)
+{
+    useTable({30, 12, 39, 15, 18, 21, 24, 27, 33, 36});
+    EXPECT_TRUE(enterHighScore("new", 13));
+    EXPECT_EQ(tableText(), "new:13 s15:15 s18:18 s21:21 s24:24 s27:27 s30:30 s33:33 s36:36 s39:39");
+}
+
+TEST_F(HighScoreRules, ScoreThatNoLongerBeatsTheLowestIsRefused)
+{
+    useTable({12, 15, 18, 21, 24, 27, 30, 33, 36, 39});
+    EXPECT_FALSE(enterHighScore("late", 12));
+    EXPECT_EQ(tableText(), "s12:12 s15:15 s18:18 s21:21 s24:24 s27:27 s30:30 s33:33 s36:36 s39:39");
+}
+
+TEST_F(HighScoreRules, LongNamesKeepTheirFirstThirtyBytesAndEmptyNamesAreAllowed)
+{
+    enterHighScore("abcdefghijklmnopqrstuvwxyz0123456789", 9);
+    enterHighScore("", 3);
+    EXPECT_EQ(std::string(highScoreTable.highScoreNames[1], 30), "abcdefghijklmnopqrstuvwxyz0123");
+    EXPECT_EQ(std::string(highScoreTable.highScoreNames[0], 30), std::string(30, '\0'));
+    EXPECT_EQ(highScoreTable.highScoreScores[0], 3);
+}
+
+} // namespace
