@@ -1,10 +1,14 @@
-# The commands of the project: make test, and the steps it is made of.
+# The commands of the project: make play, make test, and the steps they are made of.
 NATIVE_BUILD := build/native
+WINDOWS_BUILD := build/windows
 JOBS := 2
 
-.PHONY: test deps native native-test clean
+.PHONY: play test deps native windows native-test windows-test clean
 
-test: native-test
+play: windows
+	scripts/play
+
+test: native-test windows-test
 
 deps:
 	scripts/install-deps
@@ -13,8 +17,15 @@ native: deps
 	cmake -S . -B $(NATIVE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(NATIVE_BUILD) -j $(JOBS)
 
+windows: deps
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
 native-test: native
 	ctest --test-dir $(NATIVE_BUILD) --output-on-failure -j $(JOBS)
+
+windows-test: windows
+	scripts/with-xvfb ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf build

@@ -1,0 +1,48 @@
+// The "Enter Name" dialog: OK is the only way out, so a qualifying score is always entered.
+#include "scores/enter_name_dialog.h"
+
+#include <string>
+
+#include "scores/high_score_table.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/ui_state.h"
+
+namespace {
+
+std::string nameTyped(HWND nameField)
+{
+    int length = GetWindowTextLengthA(nameField);
+    std::string name(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(nameField, &name[0], length + 1);
+    return std::string(name.c_str());
+}
+
+void enterName(HWND dialog, HWND nameField)
+{
+    int finishedScore = static_cast<int>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+    enterHighScore(nameTyped(nameField).c_str(), finishedScore);
+    EndDialog(dialog, 0);
+    EnableWindow(mainWindow, TRUE);
+    DestroyWindow(dialog);
+}
+
+} // namespace
+
+INT_PTR CALLBACK enterNameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND nameField = GetDlgItem(dialog, IDC_NAME_FIELD);
+    switch (message) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrA(dialog, GWLP_USERDATA, static_cast<LONG_PTR>(lParam));
+        SetFocus(nameField);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_NAME_OK) {
+            enterName(dialog, nameField);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}

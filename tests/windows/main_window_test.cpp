@@ -1,0 +1,258 @@
+// The real main window under Wine: start-up state, a game played through its controls, shutdown.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstring>
+
+#include "engine/game_state.h"
+#include "scores/high_score_table.h"
+#include "ui/main_window.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/ui_state.h"
+#include "windows_test_support.h"
+
+namespace {
+
+// Every letter is a word, so each tile of any board is a solution.
+const char EVERY_LETTER[] = "a b c d e f g h i j k l m n o p q r s t u v w x y z";
+const std::string BLANK_STATUS(13, ' ');
+
+class MainWindow : public ::testing::Test {
+  protected:
+    HWND dialog = nullptr;
+
+    void SetUp() override
+    {
+        dialog = openMainWindow(EVERY_LETTER);
+        ASSERT_NE(dialog, nullptr);
+    }
+
+    void TearDown() override
+    {
+        DestroyWindow(dialog);
+        pumpMessages();
+    }
+
+    void command(WPARAM wParam)
+    {
+        SendMessageA(dialog, WM_COMMAND, wParam, 0);
+        pumpMessages();
+    }
+
+    void tick(int times)
+    {
+        for (int count = 0; count < times; ++count) {
+            SendMessageA(dialog, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
+        }
+    }
+
+    HWND control(int id)
+    {
+        return GetDlgItem(dialog, id);
+    }
+
+    // A word on the board: the first tile's letter, in lower case.
+    std::string tileWord()
+    {
+        return std::string(1, static_cast<char>(std::tolower(gameState.tileLetters[0])));
+    }
+
+    void typeAndSubmit(const std::string& word)
+    {
+        typeInto(control(IDC_WORD_FIELD), word);
+        clickButton(dialog, IDC_SUBMIT);
+    }
+
+    LRESULT foundCount()
+    {
+        return SendDlgItemMessageA(dialog, IDC_FOUND_WORDS, LB_GETCOUNT, 0, 0);
+    }
+};
+
+TEST_F(MainWindow, StartsWithTheClockAtThreeAndWordEntryDisabled)
+{
+    EXPECT_EQ(mainWindow, dialog);
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "3:00");
+    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), " ");
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "");
+    EXPECT_FALSE(IsWindowEnabled(control(IDC_WORD_FIELD)));
+    EXPECT_FALSE(IsWindowEnabled(control(IDC_SUBMIT)));
+    EXPECT_EQ(foundCount(), 0);
+    EXPECT_FALSE(gameState.boardDealt);
+    EXPECT_EQ(gameState.dictionaryCount, 26);
+    char caption[32] = {};
+    GetWindowTextA(dialog, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Lettro");
+    EXPECT_NE(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0), 0);
+}
+
+TEST_F(MainWindow, NothingIsDrawnOnTheBoardBeforeTheFirstGame)
+{
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC windowContext = GetDC(dialog);
+    for (int at = 75; at < 310; at += 40) {
+        EXPECT_EQ(GetPixel(windowContext, at, at), BACKGROUND_COLOUR) << "pixel " << at;
+    }
+    ReleaseDC(dialog, windowContext);
+}
+
+TEST_F(MainWindow, StaticControlsAndTheBackgroundAreLightBlue)
+{
+    HDC context = CreateCompatibleDC(nullptr);
+    LRESULT brush = SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(context),
+                                 reinterpret_cast<LPARAM>(control(IDC_TIME_LABEL)));
+    EXPECT_EQ(brush, reinterpret_cast<LRESULT>(backgroundBrush));
+    EXPECT_EQ(GetBkColor(context), BACKGROUND_COLOUR);
+    brush = SendMessageA(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(context), reinterpret_cast<LPARAM>(dialog));
+    EXPECT_EQ(brush, reinterpret_cast<LRESULT>(backgroundBrush));
+    DeleteDC(context);
+    LOGBRUSH colour = {};
+    GetObjectA(backgroundBrush, sizeof colour, &colour);
+    EXPECT_EQ(colour.lbColor, BACKGROUND_COLOUR);
+}
+
+TEST_F(MainWindow, NewGameEnablesEntryAndStartsTheCountdown)
+{
+    command(IDM_NEW_GAME);
+    EXPECT_TRUE(IsWindowEnabled(control(IDC_WORD_FIELD)));
+    EXPECT_TRUE(IsWindowEnabled(control(IDC_SUBMIT)));
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "0");
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "3:00") << "the first tick writes the time";
+    EXPECT_TRUE(gameState.boardDealt);
+    EXPECT_TRUE(KillTimer(dialog, COUNTDOWN_TIMER_ID)) << "the countdown timer runs";
+}
+
+TEST_F(MainWindow, TypedWordsAreAcceptedRefusedOrRepeated)
+{
+    command(IDM_NEW_GAME);
+    std::string word = tileWord();
+    typeAndSubmit(word);
+    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), BLANK_STATUS);
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
+    ASSERT_EQ(foundCount(), 1);
+    char item[32] = {};
+    SendDlgItemMessageA(dialog, IDC_FOUND_WORDS, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(item));
+    EXPECT_EQ(std::string(item), word) << "listed as typed";
+    EXPECT_EQ(controlText(dialog, IDC_WORD_FIELD), "");
+    EXPECT_EQ(GetFocus(), control(IDC_WORD_FIELD));
+
+    typeAndSubmit("zzzz");
+    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Invalid Word");
+    typeAndSubmit("ZZZZ");
+    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Already Entered");
+    typeAndSubmit(std::string(1, static_cast<char>(std::toupper(word[0]))));
+    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Already Entered");
+    EXPECT_EQ(foundCount(), 1);
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
+}
+
+TEST_F(MainWindow, DoubleClickSubmitsTheFieldEvenBeforeAnyGame)
+{
+    SendMessageA(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 20));
+    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Invalid Word");
+    SendMessageA(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 20));
+    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Already Entered");
+    command(IDM_NEW_GAME);
+    typeInto(control(IDC_WORD_FIELD), tileWord());
+    SendMessageA(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 20));
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
+    EXPECT_EQ(controlText(dialog, IDC_WORD_FIELD), "");
+}
+
+TEST_F(MainWindow, NotificationCodeInTheHighWordDoesNotMatter)
+{
+    command(IDM_NEW_GAME);
+    typeInto(control(IDC_WORD_FIELD), tileWord());
+    command(MAKEWPARAM(IDC_SUBMIT, 0x1234));
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
+}
+
+TEST_F(MainWindow, LastTickEndsTheGameWithTheClosingBox)
+{
+    command(IDM_NEW_GAME);
+    tick(1);
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "2:59");
+    tick(178);
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "0:01");
+    answerNextMessageBox();
+    tick(1);
+    AnsweredBox box = lastAnsweredBox();
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "0:00");
+    EXPECT_FALSE(IsWindowEnabled(control(IDC_WORD_FIELD)));
+    EXPECT_FALSE(IsWindowEnabled(control(IDC_SUBMIT)));
+    ASSERT_TRUE(box.seen);
+    EXPECT_EQ(box.title, "Congratulations");
+    EXPECT_EQ(box.text, " You got 0 out of " + std::to_string(gameState.solutionCount));
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_FALSE(KillTimer(dialog, COUNTDOWN_TIMER_ID)) << "the countdown has stopped";
+    EXPECT_EQ(FindWindowA(nullptr, "Enter Name"), nullptr) << "a score of 0 never qualifies";
+}
+
+TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
+{
+    command(IDM_NEW_GAME);
+    typeAndSubmit(tileWord());
+    tick(179);
+    answerNextMessageBox();
+    tick(1);
+    pumpMessages();
+    HWND enterName = FindWindowA(nullptr, "Enter Name");
+    ASSERT_NE(enterName, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(dialog)) << "the main window waits for the name";
+    command(IDM_NEW_GAME);
+    typeInto(GetDlgItem(enterName, IDC_NAME_FIELD), "Zoe");
+    clickButton(enterName, IDC_NAME_OK);
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+    EXPECT_FALSE(IsWindow(enterName));
+    ASSERT_EQ(highScoreTable.highScoreCount, 1);
+    EXPECT_STREQ(highScoreTable.highScoreNames[0], "Zoe");
+    EXPECT_EQ(highScoreTable.highScoreScores[0], 1) << "the finished game's score, not the new game's 0";
+}
+
+TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)
+{
+    command(IDCANCEL);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+}
+
+// ---- leaving: the table is saved once, on Exit and on the close box ----
+
+std::string scoreLine(const std::string& name, int score)
+{
+    return name + std::string(30 - name.size(), '\0') + std::to_string(score) + "\r\n";
+}
+
+void checkSavedOnceOn(HWND dialog, UINT message, WPARAM wParam)
+{
+    std::string saved = scoreLine("low", 3) + scoreLine("high", 9);
+    SendMessageA(dialog, message, wParam, 0);
+    EXPECT_FALSE(IsWindowVisible(dialog)) << "the dialog has ended";
+    EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat"), saved);
+    highScoreTable.highScoreScores[0] = 77;
+    DestroyWindow(dialog);
+    pumpMessages();
+    EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat"), saved) << "saved once only";
+}
+
+const std::string UNSORTED_TABLE = scoreLine("high", 9) + scoreLine("low", 3);
+
+TEST(Leaving, StartUpLoadsAndSortsTheTable)
+{
+    HWND dialog = openMainWindow(EVERY_LETTER, UNSORTED_TABLE);
+    ASSERT_EQ(highScoreTable.highScoreCount, 2);
+    EXPECT_EQ(highScoreTable.highScoreScores[0], 3);
+    EXPECT_EQ(highScoreTable.highScoreScores[1], 9);
+    DestroyWindow(dialog);
+}
+
+TEST(Leaving, ExitSavesTheTableOnce)
+{
+    checkSavedOnceOn(openMainWindow(EVERY_LETTER, UNSORTED_TABLE), WM_COMMAND, IDM_EXIT);
+}
+
+TEST(Leaving, CloseBoxSavesTheTableOnce)
+{
+    checkSavedOnceOn(openMainWindow(EVERY_LETTER, UNSORTED_TABLE), WM_CLOSE, 0);
+}
+
+} // namespace

@@ -1,0 +1,144 @@
+// Helpers that drive the real Win32 controls of the main window from a test.
+#include "windows_test_support.h"
+
+#include <cstdio>
+
+#include "engine/game_state.h"
+#include "scores/high_score_table.h"
+#include "ui/main_window.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/ui_state.h"
+
+namespace {
+
+const int MESSAGE_BOX_TEXT_ID = 0xFFFF;
+std::string currentFolder;
+AnsweredBox answered;
+UINT_PTR answerTimer = 0;
+
+std::string makeWorkingFolder()
+{
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    static int serial = 0;
+    std::string folder = std::string(base) + "lettro-ui-" + std::to_string(GetCurrentProcessId()) + "-" +
+                         std::to_string(++serial);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+BOOL CALLBACK findMessageBox(HWND window, LPARAM found)
+{
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (IsWindowVisible(window) && std::string(className) == "#32770" && window != mainWindow &&
+        GetDlgItem(window, MESSAGE_BOX_TEXT_ID) != nullptr) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK answerWhenShown(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findMessageBox, reinterpret_cast<LPARAM>(&box));
+    if (box == nullptr) {
+        return;
+    }
+    KillTimer(nullptr, answerTimer);
+    char text[256] = {};
+    GetWindowTextA(box, text, sizeof text);
+    answered.title = text;
+    GetDlgItemTextA(box, MESSAGE_BOX_TEXT_ID, text, sizeof text);
+    answered.text = text;
+    answered.owner = GetWindow(box, GW_OWNER);
+    answered.seen = true;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+} // namespace
+
+HWND openMainWindow(const std::string& words, const std::string& highScores)
+{
+    gameState = GameState();
+    highScoreTable = HighScoreTable();
+    currentFolder = makeWorkingFolder();
+    SetCurrentDirectoryA(currentFolder.c_str());
+    writeBytes(currentFolder + "\\words.dic", words);
+    gameState.dictionaryPath = currentFolder + "\\words.dic";
+    if (!highScores.empty()) {
+        writeBytes(currentFolder + "\\High Scores.dat", highScores);
+    }
+    appInstance = GetModuleHandleA(nullptr);
+    HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, mainDialogProc, 0);
+    pumpMessages();
+    return dialog;
+}
+
+std::string workingFolder()
+{
+    return currentFolder;
+}
+
+std::string controlText(HWND dialog, int id)
+{
+    char text[512] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+void writeBytes(const std::string& path, const std::string& bytes)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+std::string readBytes(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return "<missing>";
+    }
+    std::string bytes;
+    int c;
+    while ((c = std::fgetc(file)) != EOF) {
+        bytes += static_cast<char>(c);
+    }
+    std::fclose(file);
+    return bytes;
+}
+
+void typeInto(HWND control, const std::string& text)
+{
+    for (char c : text) {
+        SendMessageA(control, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+    }
+}
+
+void clickButton(HWND dialog, int id)
+{
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    pumpMessages();
+}
+
+void answerNextMessageBox()
+{
+    answered = AnsweredBox{false, "", "", nullptr};
+    answerTimer = SetTimer(nullptr, 0, 50, answerWhenShown);
+}
+
+AnsweredBox lastAnsweredBox()
+{
+    return answered;
+}
+
+void pumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}

@@ -1,0 +1,38 @@
+// Driving the real main window in the test process: opening it, typing, clicking, answering boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// A fresh game state and table, a working folder of this test's own holding "words.dic" and,
+// when given, "High Scores.dat", and the main dialog created there from its template.
+HWND openMainWindow(const std::string& words, const std::string& highScores = std::string());
+
+// The working folder that openMainWindow made current.
+std::string workingFolder();
+
+std::string controlText(HWND dialog, int id);
+void writeBytes(const std::string& path, const std::string& bytes);
+std::string readBytes(const std::string& path);
+
+// Keys as the player types them: one WM_CHAR per character to the control.
+void typeInto(HWND control, const std::string& text);
+
+// A click on a button, as the player makes it.
+void clickButton(HWND dialog, int id);
+
+// What a message box showed before the test dismissed it with OK.
+struct AnsweredBox {
+    bool seen;
+    std::string title;
+    std::string text;
+    HWND owner;
+};
+
+// Arms a thread timer that, once a message box of this thread is on screen, records it and presses OK.
+void answerNextMessageBox();
+AnsweredBox lastAnsweredBox();
+
+// Handles this thread's pending messages.
+void pumpMessages();

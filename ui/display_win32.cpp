@@ -1,0 +1,97 @@
+// The engine's window operations, carried out on the main window's controls.
+#include <windows.h>
+
+#include "engine/display.h"
+#include "engine/game_life.h"
+#include "scores/enter_name_dialog.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/ui_state.h"
+
+void showStatus(const char* text)
+{
+    SendMessageA(statusLine, EM_SETSEL, 0, -1);
+    SendMessageA(statusLine, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
+}
+
+void clearFoundWords()
+{
+    SendDlgItemMessageA(mainWindow, IDC_FOUND_WORDS, LB_RESETCONTENT, 0, 0);
+}
+
+void addFoundWord(const char* word, int index)
+{
+    SendDlgItemMessageA(mainWindow, IDC_FOUND_WORDS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(word));
+    SendDlgItemMessageA(mainWindow, IDC_FOUND_WORDS, LB_SETCARETINDEX, static_cast<WPARAM>(index), index);
+}
+
+void showScore(const char* text)
+{
+    SetDlgItemTextA(mainWindow, IDC_SCORE_DISPLAY, text);
+}
+
+void showTime(const char* text)
+{
+    SetDlgItemTextA(mainWindow, IDC_TIME_DISPLAY, text);
+}
+
+std::string readWordField()
+{
+    int length = GetWindowTextLengthA(GetDlgItem(mainWindow, IDC_WORD_FIELD));
+    SIZE_T room = static_cast<SIZE_T>(length) + 1;
+    char* text = static_cast<char*>(GlobalAlloc(GPTR, room));
+    if (text == nullptr) {
+        return std::string();
+    }
+    GetDlgItemTextA(mainWindow, IDC_WORD_FIELD, text, length + 1);
+    std::string typed(text);
+    GlobalFree(text);
+    return typed;
+}
+
+void clearWordField()
+{
+    SetDlgItemTextA(mainWindow, IDC_WORD_FIELD, "");
+}
+
+void focusWordField()
+{
+    SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
+}
+
+void enableWordEntry(bool enabled)
+{
+    EnableWindow(GetDlgItem(mainWindow, IDC_WORD_FIELD), enabled ? TRUE : FALSE);
+    EnableWindow(GetDlgItem(mainWindow, IDC_SUBMIT), enabled ? TRUE : FALSE);
+}
+
+void startCountdownTimer()
+{
+    SetTimer(mainWindow, COUNTDOWN_TIMER_ID, COUNTDOWN_PERIOD_MS, nullptr);
+}
+
+void stopCountdownTimer()
+{
+    KillTimer(mainWindow, COUNTDOWN_TIMER_ID);
+}
+
+// No owner: the main window stays usable while the box is shown.
+void showClosingMessage(const char* text)
+{
+    MessageBoxA(nullptr, text, CLOSING_TITLE, MB_OK);
+}
+
+void requestBoardRepaint()
+{
+    InvalidateRect(mainWindow, nullptr, FALSE);
+}
+
+// A dialog that cannot be created must not leave the main window disabled for good.
+void openNameEntry(int finishedScore)
+{
+    EnableWindow(mainWindow, FALSE);
+    HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_ENTER_NAME), mainWindow, enterNameDialogProc,
+                                     static_cast<LPARAM>(finishedScore));
+    if (dialog == nullptr) {
+        EnableWindow(mainWindow, TRUE);
+    }
+}

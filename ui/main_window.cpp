@@ -1,0 +1,99 @@
+// The main window's dialog procedure: start-up, message and command dispatch, colours.
+#include "ui/main_window.h"
+
+#include "engine/dictionary.h"
+#include "engine/display.h"
+#include "engine/game_life.h"
+#include "engine/game_state.h"
+#include "engine/submission.h"
+#include "scores/high_score_table.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/ui_state.h"
+
+namespace {
+
+const char START_TIME_TEXT[] = "3:00";
+const char START_STATUS_TEXT[] = " ";
+
+void setIcons(HWND hwnd)
+{
+    HICON icon = LoadIconA(appInstance, MAKEINTRESOURCEA(IDI_LETTRO));
+    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+// Everything happens before the window is first shown, in this order.
+void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
+{
+    mainWindow = hwnd;
+    setIcons(hwnd);
+    loadDictionary();
+    SendMessageA(timeDisplay, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(START_TIME_TEXT));
+    showStatus(START_STATUS_TEXT);
+    gameState.boardDealt = false;
+    EnableWindow(wordField, FALSE);
+    EnableWindow(GetDlgItem(hwnd, IDC_SUBMIT), FALSE);
+    SendDlgItemMessageA(hwnd, IDC_WORD_FIELD, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    loadHighScores();
+    sortHighScores();
+}
+
+// Commands are told apart by the low word of wParam alone.
+INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
+{
+    switch (LOWORD(wParam)) {
+    case IDC_SUBMIT:
+        submitWord(SUBMIT_BUTTON);
+        return FALSE;
+    case IDM_NEW_GAME:
+        startNewGame();
+        return FALSE;
+    case IDM_EXIT:
+        saveHighScores();
+        EndDialog(hwnd, 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR colourStatic(WPARAM wParam)
+{
+    SetBkColor(reinterpret_cast<HDC>(wParam), BACKGROUND_COLOUR);
+    return reinterpret_cast<INT_PTR>(backgroundBrush);
+}
+
+} // namespace
+
+INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
+{
+    HWND timeDisplay = GetDlgItem(hwnd, IDC_TIME_DISPLAY);
+    HWND wordField = GetDlgItem(hwnd, IDC_WORD_FIELD);
+    statusLine = GetDlgItem(hwnd, IDC_STATUS_LINE);
+    switch (message) {
+    case WM_SETFOCUS:
+    case WM_SETTEXT:
+        return TRUE;
+    case WM_CLOSE:
+        EndDialog(hwnd, 0);
+        saveHighScores();
+        return TRUE;
+    case WM_INITDIALOG:
+        initialiseMainWindow(hwnd, timeDisplay, wordField);
+        return TRUE;
+    case WM_COMMAND:
+        return dispatchCommand(hwnd, wParam);
+    case WM_TIMER:
+        countdownTick();
+        return FALSE;
+    case WM_CTLCOLORDLG:
+        return reinterpret_cast<INT_PTR>(backgroundBrush);
+    case WM_CTLCOLORSTATIC:
+        return colourStatic(wParam);
+    case WM_LBUTTONDBLCLK:
+        submitWord(SUBMIT_DOUBLE_CLICK);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}

@@ -1,0 +1,41 @@
+// Resource and control identifiers, shared by lettro.rc and the C++ code.
+#pragma once
+
+// Icon
+#define IDI_LETTRO 1
+
+// Dialog templates
+#define IDD_MAIN 101
+#define IDD_ABOUT 304
+#define IDD_HIGH_SCORES 306
+#define IDD_ENTER_NAME 307
+
+// Menu of the main window
+#define IDR_MAIN_MENU 303
+
+// Main window controls
+#define IDC_STATUS_LINE 1001
+#define IDC_FOUND_WORDS 2001
+#define IDC_WORD_FIELD 2002
+#define IDC_SUBMIT 2003
+#define IDC_WORDS_FOUND_LABEL 2005
+#define IDC_SCORE_DISPLAY 2006
+#define IDC_TIME_LABEL 2007
+#define IDC_TIME_DISPLAY 2008
+
+// The countdown timer of the main window
+#define COUNTDOWN_TIMER_ID 2009
+
+// "Enter Name" controls
+#define IDC_NAME_OK 2009
+#define IDC_NAME_FIELD 40002
+
+// Menu commands
+#define IDM_NEW_GAME 40000
+#define IDM_EXIT 40001
+#define IDM_ABOUT 40002
+#define IDM_HIGH_SCORES 40003
+#define IDM_HELP 40004
+
+// Tile bitmaps "A" to "Z" in alphabetical order: TILE_BITMAP_FIRST + the letter's place
+#define TILE_BITMAP_FIRST 10001

@@ -1,0 +1,7 @@
+// The user-interface handles; the background brush is made before WinMain runs and never freed.
+#include "ui/ui_state.h"
+
+HINSTANCE appInstance = nullptr;
+HWND mainWindow = nullptr;
+HWND statusLine = nullptr;
+HBRUSH backgroundBrush = CreateSolidBrush(BACKGROUND_COLOUR);

@@ -1,0 +1,13 @@
+// The process-wide user-interface handles of the main window.
+#pragma once
+
+#include <windows.h>
+
+// Light blue (red 150, green 150, blue 255) behind the main window and its static controls.
+constexpr COLORREF BACKGROUND_COLOUR = 0x00FF9696;
+constexpr UINT COUNTDOWN_PERIOD_MS = 1000;
+
+extern HINSTANCE appInstance;
+extern HWND mainWindow;
+extern HWND statusLine;
+extern HBRUSH backgroundBrush;
