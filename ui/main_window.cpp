@@ -7,7 +7,9 @@
 #include "engine/game_state.h"
 #include "engine/submission.h"
 #include "scores/high_score_table.h"
+#include "ui/board_painting.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/tile_picking.h"
 #include "ui/ui_state.h"
 
 namespace {
@@ -30,6 +32,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     loadDictionary();
     SendMessageA(timeDisplay, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(START_TIME_TEXT));
     showStatus(START_STATUS_TEXT);
+    loadTileBitmaps();
     gameState.boardDealt = false;
     EnableWindow(wordField, FALSE);
     EnableWindow(GetDlgItem(hwnd, IDC_SUBMIT), FALSE);
@@ -57,6 +60,15 @@ INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
     }
 }
 
+// The click position comes from the cursor, as it stands when the message is handled.
+void pickTileUnderCursor(HWND hwnd)
+{
+    POINT point;
+    GetCursorPos(&point);
+    ScreenToClient(hwnd, &point);
+    pickTile(point.x, point.y, hwnd);
+}
+
 INT_PTR colourStatic(WPARAM wParam)
 {
     SetBkColor(reinterpret_cast<HDC>(wParam), BACKGROUND_COLOUR);
@@ -74,6 +86,11 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
     case WM_SETFOCUS:
     case WM_SETTEXT:
         return TRUE;
+    case WM_PAINT:
+        if (gameState.boardDealt) {
+            paintBoard(hwnd, wordField);
+        }
+        return FALSE;
     case WM_CLOSE:
         EndDialog(hwnd, 0);
         saveHighScores();
@@ -90,6 +107,9 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
         return reinterpret_cast<INT_PTR>(backgroundBrush);
     case WM_CTLCOLORSTATIC:
         return colourStatic(wParam);
+    case WM_LBUTTONDOWN:
+        pickTileUnderCursor(hwnd);
+        return FALSE;
     case WM_LBUTTONDBLCLK:
         submitWord(SUBMIT_DOUBLE_CLICK);
         return FALSE;

@@ -5,6 +5,7 @@
 
 #include "engine/game_state.h"
 #include "scores/high_score_table.h"
+#include "ui/board_painting.h"
 #include "ui/main_window.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
@@ -14,6 +15,7 @@ namespace {
 const int MESSAGE_BOX_TEXT_ID = 0xFFFF;
 std::string currentFolder;
 AnsweredBox answered;
+int answeredCount = 0;
 UINT_PTR answerTimer = 0;
 
 std::string makeWorkingFolder()
@@ -46,7 +48,7 @@ void CALLBACK answerWhenShown(HWND, UINT, UINT_PTR, DWORD)
     if (box == nullptr) {
         return;
     }
-    KillTimer(nullptr, answerTimer);
+    ++answeredCount;
     char text[256] = {};
     GetWindowTextA(box, text, sizeof text);
     answered.title = text;
@@ -126,12 +128,30 @@ void clickButton(HWND dialog, int id)
 void answerNextMessageBox()
 {
     answered = AnsweredBox{false, "", "", nullptr};
+    answeredCount = 0;
+    if (answerTimer != 0) {
+        KillTimer(nullptr, answerTimer);
+    }
     answerTimer = SetTimer(nullptr, 0, 50, answerWhenShown);
 }
 
 AnsweredBox lastAnsweredBox()
 {
     return answered;
+}
+
+int answeredBoxCount()
+{
+    return answeredCount;
+}
+
+void pressMouseAt(HWND dialog, int x, int y, UINT message)
+{
+    POINT point = {x, y};
+    ClientToScreen(dialog, &point);
+    SetCursorPos(point.x, point.y);
+    SendMessageA(dialog, message, MK_LBUTTON, MAKELPARAM(x, y));
+    pumpMessages();
 }
 
 void pumpMessages()
@@ -141,4 +161,65 @@ void pumpMessages()
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+}
+
+namespace {
+
+const int SQUARE = 60;
+
+// A 60 x 60 top-down 32-bit bitmap selected into a fresh memory context.
+HDC squareCanvas(HBITMAP& canvas, void*& bits)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = SQUARE;
+    info.bmiHeader.biHeight = -SQUARE;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    canvas = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC context = CreateCompatibleDC(nullptr);
+    SelectObject(context, canvas);
+    return context;
+}
+
+std::vector<unsigned> canvasPixels(HDC context, HBITMAP canvas, void* bits)
+{
+    GdiFlush();
+    const unsigned* pixels = static_cast<const unsigned*>(bits);
+    std::vector<unsigned> copy(pixels, pixels + SQUARE * SQUARE);
+    for (unsigned& pixel : copy) {
+        pixel &= 0x00FFFFFF;
+    }
+    DeleteDC(context);
+    DeleteObject(canvas);
+    return copy;
+}
+
+} // namespace
+
+std::vector<unsigned> screenSquare(HWND window, int x, int y)
+{
+    HBITMAP canvas;
+    void* bits;
+    HDC context = squareCanvas(canvas, bits);
+    HDC windowContext = GetDC(window);
+    BitBlt(context, 0, 0, SQUARE, SQUARE, windowContext, x, y, SRCCOPY);
+    ReleaseDC(window, windowContext);
+    return canvasPixels(context, canvas, bits);
+}
+
+std::vector<unsigned> shrunkTile(int slot)
+{
+    HBITMAP canvas;
+    void* bits;
+    HDC context = squareCanvas(canvas, bits);
+    HDC imageContext = CreateCompatibleDC(nullptr);
+    HGDIOBJ kept = SelectObject(imageContext, tileBitmaps[slot]);
+    BITMAP image;
+    GetObjectA(tileBitmaps[slot], sizeof image, &image);
+    StretchBlt(context, 0, 0, SQUARE, SQUARE, imageContext, 0, 0, image.bmWidth, image.bmHeight, SRCCOPY);
+    SelectObject(imageContext, kept);
+    DeleteDC(imageContext);
+    return canvasPixels(context, canvas, bits);
 }

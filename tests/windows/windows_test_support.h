@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // A fresh game state and table, a working folder of this test's own holding "words.dic" and,
 // when given, "High Scores.dat", and the main dialog created there from its template.
@@ -30,9 +31,19 @@ struct AnsweredBox {
     HWND owner;
 };
 
-// Arms a thread timer that, once a message box of this thread is on screen, records it and presses OK.
+// Arms a thread timer that answers every message box of this thread with OK, recording each.
 void answerNextMessageBox();
 AnsweredBox lastAnsweredBox();
+int answeredBoxCount();
+
+// A press of the left button at client pixel (x, y) of the dialog: the cursor is moved there first.
+void pressMouseAt(HWND dialog, int x, int y, UINT message = WM_LBUTTONDOWN);
 
 // Handles this thread's pending messages.
 void pumpMessages();
+
+// The 60 x 60 pixels at client pixel (x, y) of the window as it stands on screen, as 0x00RRGGBB.
+std::vector<unsigned> screenSquare(HWND window, int x, int y);
+
+// The image of tile slot `slot` shrunk onto 60 x 60 the way the board paints it.
+std::vector<unsigned> shrunkTile(int slot);

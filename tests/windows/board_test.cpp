@@ -1,0 +1,138 @@
+// The board on screen: painted from the tile images after a deal, and picked with the mouse.
+#include <gtest/gtest.h>
+
+#include "engine/deal.h"
+#include "engine/solver.h"
+#include "engine/game_state.h"
+#include "ui/board_geometry.h"
+#include "ui/resources/resource_ids.h"
+#include "windows_test_support.h"
+
+namespace {
+
+class Board : public ::testing::Test {
+  protected:
+    HWND dialog = nullptr;
+
+    void SetUp() override
+    {
+        dialog = openMainWindow("ab abc cab");
+        ASSERT_NE(dialog, nullptr);
+    }
+
+    void TearDown() override
+    {
+        DestroyWindow(dialog);
+        pumpMessages();
+    }
+
+    void newGameWithBoard(const char* readingOrder)
+    {
+        SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+        for (int tile = 0; tile < TILE_COUNT; ++tile) {
+            gameState.tileLetters[tile] = readingOrder[tile];
+        }
+        layOutBoard();
+        solveBoard();
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        pumpMessages();
+    }
+
+    std::string field()
+    {
+        return controlText(dialog, IDC_WORD_FIELD);
+    }
+};
+
+TEST_F(Board, EachSquareShowsItsOwnLettersImage)
+{
+    SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+    UpdateWindow(dialog);
+    for (int tile = 0; tile < TILE_COUNT; ++tile) {
+        int slot = static_cast<int>(std::string(letterOrder).find(gameState.tileLetters[tile]));
+        EXPECT_TRUE(screenSquare(dialog, tilePositions[tile], tilePositions[TILE_COUNT + tile]) == shrunkTile(slot))
+            << "tile " << tile << " letter " << gameState.tileLetters[tile];
+    }
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_WORD_FIELD)) << "painting hands the focus to the word field";
+}
+
+TEST_F(Board, RepeatedLetterShowsTheSameImageInEachPlace)
+{
+    newGameWithBoard("QQQQQQQQQQQQQQQQ");
+    std::vector<unsigned> q = shrunkTile(17);
+    EXPECT_TRUE(screenSquare(dialog, 70, 70) == q);
+    EXPECT_TRUE(screenSquare(dialog, 250, 250) == q);
+}
+
+TEST_F(Board, HitTestCoversPixelsSeventyToThreeHundredAndNineOnBothAxes)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    // Along row 2: 69 and 310 miss; 129 is still column 0, so it unpicks the I.
+    const char* afterEachColumnPress[] = {"", "I", "", "J", "JL", "JL"};
+    const int along[] = {69, 70, 129, 130, 309, 310};
+    for (int press = 0; press < 6; ++press) {
+        pressMouseAt(dialog, along[press], 200);
+        EXPECT_EQ(field(), afterEachColumnPress[press]) << "x = " << along[press];
+    }
+    pressMouseAt(dialog, 20, 20, WM_LBUTTONDBLCLK);
+    const char* afterEachRowPress[] = {"", "C", "", "G", "GO", "GO"};
+    for (int press = 0; press < 6; ++press) {
+        pressMouseAt(dialog, 200, along[press]);
+        EXPECT_EQ(field(), afterEachRowPress[press]) << "y = " << along[press];
+    }
+}
+
+TEST_F(Board, PickedTilesGiveTheirLetterBackOnlyFromTheEndOfTheWord)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    pressMouseAt(dialog, 80, 80);
+    pressMouseAt(dialog, 140, 80);
+    EXPECT_EQ(field(), "AB");
+    pressMouseAt(dialog, 80, 80);
+    EXPECT_EQ(field(), "AB") << "the word ends with B, so A stays picked";
+    pressMouseAt(dialog, 140, 80);
+    pressMouseAt(dialog, 80, 80);
+    EXPECT_EQ(field(), "");
+    pressMouseAt(dialog, 200, 260);
+    EXPECT_EQ(field(), "O") << "picking applies no neighbour rule";
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_WORD_FIELD));
+    typeInto(GetDlgItem(dialog, IDC_WORD_FIELD), "x");
+    EXPECT_EQ(field(), "Ox") << "typing after a pick adds to the end";
+}
+
+TEST_F(Board, FieldEmptiedByKeyboardLeavesTilesPicked)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    pressMouseAt(dialog, 80, 80);
+    typeInto(GetDlgItem(dialog, IDC_WORD_FIELD), "\b");
+    EXPECT_EQ(field(), "");
+    pressMouseAt(dialog, 80, 80);
+    EXPECT_EQ(field(), "") << "a picked tile whose letter does not end the word does nothing";
+    pressMouseAt(dialog, 140, 80);
+    EXPECT_EQ(field(), "B");
+}
+
+TEST_F(Board, ClicksBeforeTheFirstGamePickButAddNothing)
+{
+    pressMouseAt(dialog, 80, 80);
+    EXPECT_EQ(field(), "");
+    EXPECT_EQ(gameState.picked[0], 1);
+    pressMouseAt(dialog, 80, 80);
+    EXPECT_EQ(gameState.picked[0], 1) << "the empty field has no letter to give back";
+}
+
+TEST_F(Board, DoubleClickOnATilePicksItThenHandsTheWordIn)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    pressMouseAt(dialog, 80, 80);
+    pressMouseAt(dialog, 140, 80);
+    pressMouseAt(dialog, 200, 80);
+    pressMouseAt(dialog, 200, 80, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
+    EXPECT_EQ(field(), "");
+    for (char pick : gameState.picked) {
+        EXPECT_EQ(pick, 0);
+    }
+}
+
+} // namespace

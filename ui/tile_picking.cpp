@@ -1,0 +1,51 @@
+// Picking tiles: no rule of the game applies here; the word is judged only when handed in.
+#include "ui/tile_picking.h"
+
+#include <string>
+
+#include "engine/display.h"
+#include "engine/game_state.h"
+#include "ui/board_geometry.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/ui_state.h"
+
+namespace {
+
+bool isOnBoard(int x, int y)
+{
+    return x >= BOARD_ORIGIN && x < BOARD_END && y >= BOARD_ORIGIN && y < BOARD_END;
+}
+
+// Setting the text puts the caret at its start; typing after a pick must add to the end.
+void keepCaretAtTheEnd(std::size_t length)
+{
+    WPARAM end = static_cast<WPARAM>(length);
+    SendDlgItemMessageA(mainWindow, IDC_WORD_FIELD, EM_SETSEL, end, static_cast<LPARAM>(end));
+    SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
+}
+
+} // namespace
+
+void pickTile(int x, int y, HWND window)
+{
+    if (!isOnBoard(x, y)) {
+        return;
+    }
+    int cell = boardIndex((x - BOARD_ORIGIN) / TILE_PIXELS, (y - BOARD_ORIGIN) / TILE_PIXELS);
+    char letter = gameState.board[cell];
+    std::string word = readWordField();
+    if (gameState.picked[cell] != 0) {
+        // Unpicking goes by letter: only a word that ends with this tile's letter gives it back.
+        if (word.empty() || word.back() != letter) {
+            return;
+        }
+        word.pop_back();
+        gameState.picked[cell] = 0;
+    } else {
+        // Before the first deal a tile holds the zero character, which leaves the text as it is.
+        word += letter;
+        gameState.picked[cell] = 1;
+    }
+    SetDlgItemTextA(window, IDC_WORD_FIELD, word.c_str());
+    keepCaretAtTheEnd(std::string(word.c_str()).size());
+}
