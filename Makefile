@@ -3,12 +3,15 @@ NATIVE_BUILD := build/native
 WINDOWS_BUILD := build/windows
 JOBS := 2
 
-.PHONY: play test deps native windows native-test windows-test clean
+.PHONY: play test dist deps native windows native-test windows-test clean
 
 play: windows
 	scripts/play
 
 test: native-test windows-test
+
+dist: windows
+	scripts/make-dist
 
 deps:
 	scripts/install-deps

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "scores/high_score_table.h"
+#include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/ui_state.h"
 
 namespace {
 
@@ -21,9 +21,7 @@ void enterName(HWND dialog, HWND nameField)
 {
     int finishedScore = static_cast<int>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
     enterHighScore(nameTyped(nameField).c_str(), finishedScore);
-    EndDialog(dialog, 0);
-    EnableWindow(mainWindow, TRUE);
-    DestroyWindow(dialog);
+    closeChildDialog(dialog);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "engine/display.h"
 #include "engine/game_life.h"
 #include "scores/enter_name_dialog.h"
+#include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
 
@@ -85,13 +86,8 @@ void requestBoardRepaint()
     InvalidateRect(mainWindow, nullptr, FALSE);
 }
 
-// A dialog that cannot be created must not leave the main window disabled for good.
+// The dialog carries the finished game's score, whatever game runs when OK is pressed.
 void openNameEntry(int finishedScore)
 {
-    EnableWindow(mainWindow, FALSE);
-    HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_ENTER_NAME), mainWindow, enterNameDialogProc,
-                                     static_cast<LPARAM>(finishedScore));
-    if (dialog == nullptr) {
-        EnableWindow(mainWindow, TRUE);
-    }
+    openChildDialog(IDD_ENTER_NAME, enterNameDialogProc, static_cast<LPARAM>(finishedScore));
 }

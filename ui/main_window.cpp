@@ -7,7 +7,10 @@
 #include "engine/game_state.h"
 #include "engine/submission.h"
 #include "scores/high_score_table.h"
+#include "scores/high_scores_dialog.h"
+#include "ui/about_box.h"
 #include "ui/board_painting.h"
+#include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/tile_picking.h"
 #include "ui/ui_state.h"
@@ -55,6 +58,15 @@ INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
         saveHighScores();
         EndDialog(hwnd, 0);
         return TRUE;
+    case IDM_ABOUT:
+        openChildDialog(IDD_ABOUT, aboutDialogProc, 0);
+        return FALSE;
+    case IDM_HIGH_SCORES:
+        openChildDialog(IDD_HIGH_SCORES, highScoresDialogProc, 0);
+        return FALSE;
+    case IDM_HELP:
+        openHelp(hwnd);
+        return FALSE;
     default:
         return FALSE;
     }

@@ -30,6 +30,13 @@
 #define IDC_NAME_OK 2009
 #define IDC_NAME_FIELD 40002
 
+// "High Scores" rows: slot i's name is IDC_SCORE_NAME_FIRST + 2i, its score the id after it
+#define IDC_SCORE_NAME_FIRST 1000
+#define IDC_SCORE_VALUE_FIRST 1001
+
+// "About" text
+#define IDC_ABOUT_TEXT 1020
+
 // Menu commands
 #define IDM_NEW_GAME 40000
 #define IDM_EXIT 40001

@@ -1,0 +1,187 @@
+// The child dialogs under Wine: High Scores, Enter Name, About and Help, opened from the main window.
+#include <gtest/gtest.h>
+
+#include "engine/game_state.h"
+#include "scores/high_score_table.h"
+#include "ui/child_dialogs.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/ui_state.h"
+#include "windows_test_support.h"
+
+namespace {
+
+std::string scoreLine(const std::string& name, int score)
+{
+    return name + std::string(30 - name.size(), '\0') + std::to_string(score) + "\r\n";
+}
+
+class Dialogs : public ::testing::Test {
+  protected:
+    HWND dialog = nullptr;
+
+    void open(const std::string& table = std::string())
+    {
+        dialog = openMainWindow("a b c d e f g h i j k l m n o p q r s t u v w x y z", table);
+        ASSERT_NE(dialog, nullptr);
+    }
+
+    void TearDown() override
+    {
+        for (const char* caption : {"High Scores", "Enter Name", "About"}) {
+            while (HWND child = FindWindowA(nullptr, caption)) {
+                DestroyWindow(child);
+            }
+        }
+        DestroyWindow(dialog);
+        pumpMessages();
+    }
+
+    HWND openChild(WPARAM command, const char* caption)
+    {
+        SendMessageA(dialog, WM_COMMAND, command, 0);
+        pumpMessages();
+        return FindWindowA(nullptr, caption);
+    }
+
+    // Plays a game with one accepted word and lets the time run out.
+    void finishGameScoringOne()
+    {
+        SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+        std::string word(1, gameState.tileLetters[0]);
+        SetDlgItemTextA(dialog, IDC_WORD_FIELD, word.c_str());
+        SendMessageA(dialog, WM_COMMAND, IDC_SUBMIT, 0);
+        answerNextMessageBox();
+        for (int tick = 0; tick < 180; ++tick) {
+            SendMessageA(dialog, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
+        }
+        pumpMessages();
+    }
+};
+
+TEST_F(Dialogs, HighScoresShowsAllTenSlotsSortedBestAtTheTop)
+{
+    open(scoreLine("Cy", 30) + scoreLine("Al", 10) + scoreLine("Neg", -5) + scoreLine("Bo", 20));
+    HWND scores = openChild(IDM_HIGH_SCORES, "High Scores");
+    ASSERT_NE(scores, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(dialog));
+    const char* names[] = {"Neg", "Al", "Bo", "Cy", "", "", "", "", "", ""};
+    const char* values[] = {"-5", "10", "20", "30", "0", "0", "0", "0", "0", "0"};
+    for (int slot = 0; slot < HIGH_SCORE_SLOTS; ++slot) {
+        EXPECT_EQ(controlText(scores, IDC_SCORE_NAME_FIRST + 2 * slot), names[slot]) << "slot " << slot;
+        EXPECT_EQ(controlText(scores, IDC_SCORE_VALUE_FIRST + 2 * slot), values[slot]) << "slot " << slot;
+    }
+    RECT top, bottom;
+    GetWindowRect(GetDlgItem(scores, IDC_SCORE_NAME_FIRST + 18), &top);
+    GetWindowRect(GetDlgItem(scores, IDC_SCORE_NAME_FIRST), &bottom);
+    EXPECT_LT(top.top, bottom.top) << "slot 9 is the top row";
+    EXPECT_EQ(highScoreTable.highScoreScores[0], -5) << "opening sorts the table";
+
+    SendMessageA(scores, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Changed"));
+    char caption[32] = {};
+    GetWindowTextA(scores, caption, sizeof caption);
+    EXPECT_STREQ(caption, "High Scores");
+    clickButton(scores, IDOK);
+    EXPECT_FALSE(IsWindow(scores));
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+}
+
+TEST_F(Dialogs, HighScoresClosesOnWmCloseButNotOnEscape)
+{
+    open();
+    HWND scores = openChild(IDM_HIGH_SCORES, "High Scores");
+    SendMessageA(scores, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(IsWindow(scores));
+    SendMessageA(scores, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(scores));
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+}
+
+TEST_F(Dialogs, EnterNameCannotBeCancelledAndKeepsThirtyBytesOfAName)
+{
+    open();
+    finishGameScoringOne();
+    HWND enterName = FindWindowA(nullptr, "Enter Name");
+    ASSERT_NE(enterName, nullptr);
+    SendMessageA(enterName, WM_COMMAND, IDCANCEL, 0);
+    SendMessageA(enterName, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(IsWindow(enterName)) << "only OK closes it";
+    SetDlgItemTextA(enterName, IDC_NAME_FIELD, "abcdefghijklmnopqrstuvwxyz0123456789ABCD");
+    clickButton(enterName, IDC_NAME_OK);
+    ASSERT_EQ(highScoreTable.highScoreCount, 1);
+    EXPECT_EQ(std::string(highScoreTable.highScoreNames[0], 30), "abcdefghijklmnopqrstuvwxyz0123");
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+}
+
+TEST_F(Dialogs, EnterNameWithAnEmptyFieldStoresAnEmptyName)
+{
+    open();
+    finishGameScoringOne();
+    clickButton(FindWindowA(nullptr, "Enter Name"), IDC_NAME_OK);
+    ASSERT_EQ(highScoreTable.highScoreCount, 1);
+    EXPECT_EQ(std::string(highScoreTable.highScoreNames[0], 30), std::string(30, '\0'));
+    EXPECT_EQ(highScoreTable.highScoreScores[0], 1);
+}
+
+TEST_F(Dialogs, GameEndingWhileHighScoresIsOpenOpensEnterNameBesideIt)
+{
+    open();
+    HWND scores = openChild(IDM_HIGH_SCORES, "High Scores");
+    finishGameScoringOne();
+    HWND enterName = FindWindowA(nullptr, "Enter Name");
+    ASSERT_NE(enterName, nullptr);
+    EXPECT_TRUE(IsWindow(scores));
+    clickButton(scores, IDOK);
+    EXPECT_TRUE(IsWindowEnabled(dialog)) << "closing either dialog gives the main window its input back";
+    SetDlgItemTextA(enterName, IDC_NAME_FIELD, "Zed");
+    clickButton(enterName, IDC_NAME_OK);
+    EXPECT_STREQ(highScoreTable.highScoreNames[0], "Zed");
+}
+
+TEST_F(Dialogs, AboutShowsSevenLinesAndTheBTile)
+{
+    open();
+    for (int opening = 0; opening < 2; ++opening) {
+        HWND about = openChild(IDM_ABOUT, "About");
+        ASSERT_NE(about, nullptr);
+        EXPECT_FALSE(IsWindowEnabled(dialog));
+        EXPECT_EQ(controlText(about, IDC_ABOUT_TEXT),
+                  "Lettro\r\n\r\nWritten by the Lettro team\r\n\r\n2026\r\n\r\nVersion 1.0.5.10");
+        EXPECT_EQ(SendDlgItemMessageA(about, IDC_ABOUT_TEXT, EM_GETLINECOUNT, 0, 0), 7);
+        RedrawWindow(about, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_TRUE(screenSquare(about, 130, 10) == shrunkTile(5)) << "the B tile at (130, 10)";
+        SendMessageA(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_TEXT, EN_SETFOCUS), 0);
+        EXPECT_TRUE(IsWindow(about)) << "notifications from the text change nothing";
+        clickButton(about, IDOK);
+        EXPECT_FALSE(IsWindow(about));
+        EXPECT_TRUE(IsWindowEnabled(dialog));
+    }
+}
+
+TEST_F(Dialogs, DialogThatCannotBeCreatedLeavesTheMainWindowEnabled)
+{
+    open();
+    openChildDialog(9999, nullptr, 0);
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+}
+
+TEST_F(Dialogs, HelpOpensTheDocumentInTheViewerAndLeavesTheCountdownAlone)
+{
+    open();
+    ASSERT_TRUE(CopyFileA(HELP_DOCUMENT, (workingFolder() + "\\Lettro.chm").c_str(), FALSE));
+    SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+    SendMessageA(dialog, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
+    SendMessageA(dialog, WM_COMMAND, IDM_HELP, 0);
+    EXPECT_EQ(gameState.secondsLeft, 179);
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+    HWND viewer = nullptr;
+    for (int wait = 0; wait < 150 && viewer == nullptr; ++wait) {
+        Sleep(100);
+        viewer = FindWindowA(nullptr, "Lettro Help");
+    }
+    ASSERT_NE(viewer, nullptr) << "the help viewer shows the document's title";
+    PostMessageA(viewer, WM_CLOSE, 0, 0);
+    EXPECT_EQ(gameState.secondsLeft, 179);
+    EXPECT_TRUE(KillTimer(dialog, COUNTDOWN_TIMER_ID));
+}
+
+} // namespace

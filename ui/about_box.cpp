@@ -1,0 +1,65 @@
+// The About box: the name, who made it, the year, the version, and the "B" tile.
+#include "ui/about_box.h"
+
+#include <cstring>
+
+#include <shellapi.h>
+
+#include "ui/board_painting.h"
+#include "ui/child_dialogs.h"
+#include "ui/resources/resource_ids.h"
+
+const char VERSION_TEXT[] = "1.0.5.10";
+
+namespace {
+
+const char ABOUT_TEXT_START[] = "Lettro\r\n\r\nWritten by the Lettro team\r\n\r\n2026\r\n\r\nVersion ";
+const char HELP_FILE_NAME[] = "Lettro.chm";
+const int ABOUT_TILE_SLOT = 5; // "B" in letterOrder
+const int ABOUT_TILE_X = 130;
+const int ABOUT_TILE_Y = 10;
+
+void showAboutText(HWND dialog)
+{
+    char text[sizeof ABOUT_TEXT_START + sizeof VERSION_TEXT];
+    std::strcpy(text, ABOUT_TEXT_START);
+    std::strcat(text, VERSION_TEXT);
+    SetDlgItemTextA(dialog, IDC_ABOUT_TEXT, text);
+}
+
+void paintAboutTile(HWND dialog)
+{
+    HDC target = beginTilePaint(dialog);
+    drawTile(target, ABOUT_TILE_SLOT, ABOUT_TILE_X, ABOUT_TILE_Y);
+    endTilePaint(dialog);
+}
+
+} // namespace
+
+INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        showAboutText(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) != IDOK) {
+            return FALSE;
+        }
+        closeChildDialog(dialog);
+        return TRUE;
+    case WM_CLOSE:
+        closeChildDialog(dialog);
+        return TRUE;
+    case WM_PAINT:
+        paintAboutTile(dialog);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void openHelp(HWND hwnd)
+{
+    ShellExecuteA(hwnd, "open", HELP_FILE_NAME, nullptr, nullptr, SW_SHOWNORMAL);
+}
