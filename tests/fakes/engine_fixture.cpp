@@ -1,6 +1,8 @@
 // Helpers shared by the engine tests.
 #include "tests/fakes/engine_fixture.h"
 
+#include <ftw.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,14 +38,31 @@ std::string solutionsText()
     return text;
 }
 
+namespace {
+
+std::string createdFolder;
+
+int removeEntry(const char* path, const struct stat*, int, struct FTW*)
+{
+    return std::remove(path);
+}
+
+// The folder goes when the test process ends, so test runs leave nothing behind in /tmp.
+void removeTestFolder()
+{
+    nftw(createdFolder.c_str(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+}
+
+} // namespace
+
 std::string testFolder()
 {
-    static std::string folder;
-    if (folder.empty()) {
+    if (createdFolder.empty()) {
         char pattern[] = "/tmp/lettro-test-XXXXXX";
-        folder = mkdtemp(pattern);
+        createdFolder = mkdtemp(pattern);
+        std::atexit(removeTestFolder);
     }
-    return folder;
+    return createdFolder;
 }
 
 std::string writeTestFile(const std::string& name, const std::string& bytes)
