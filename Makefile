@@ -3,12 +3,12 @@ NATIVE_BUILD := build/native
 WINDOWS_BUILD := build/windows
 JOBS := 2
 
-.PHONY: play test dist deps native windows native-test windows-test clean
+.PHONY: play test dist deps native windows native-test windows-test e2e-test clean
 
 play: windows
 	scripts/play
 
-test: native-test windows-test
+test: native-test windows-test e2e-test
 
 dist: windows
 	scripts/make-dist
@@ -29,6 +29,9 @@ native-test: native
 
 windows-test: windows
 	scripts/with-xvfb ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
+
+e2e-test: native windows
+	tests/e2e/run
 
 clean:
 	rm -rf build
