@@ -29,3 +29,17 @@ windows-test: windows
 
 clean:
 	rm -rf build
+
+# The native tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_BUILD := build/sanitize
+
+.PHONY: sanitize sanitize-test
+
+test: sanitize-test
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTRO_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+sanitize-test: sanitize
+	UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
