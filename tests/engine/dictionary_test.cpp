@@ -105,6 +105,17 @@ TEST_F(DictionaryLoading, FileOfOnlyAByteOrderMarkGivesAnEmptyDictionary)
     EXPECT_EQ(gameState.dictionaryCount, 0);
 }
 
+TEST_F(DictionaryLoading, WordOfAMegabyteIsStoredWholeAndNeverFoundOnABoard)
+{
+    const std::size_t length = 1024 * 1024;
+    loadDictionaryFrom("aaa " + std::string(length, 'a') + "\nbbb");
+    ASSERT_EQ(gameState.dictionaryCount, 3);
+    EXPECT_EQ(wordAt(gameState.dictionary, 1), std::string(length, 'A'));
+    useBoard("AAAAAAAAAAAAAAAA");
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "AAA");
+}
+
 TEST_F(DictionaryLoading, WordsBeyondTheCapacityAreIgnored)
 {
     std::string bytes;
