@@ -1,5 +1,4 @@
 // Fuzzes lettro-solve's BOARD argument: any text is refused or laid out, then solved correctly.
-#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -44,11 +43,7 @@ std::string expectedTiles(const std::string& text, bool taken)
     if (!taken) {
         return std::string(static_cast<std::size_t>(TILE_COUNT), UNTOUCHED);
     }
-    std::string tiles = text;
-    for (char& c : tiles) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return tiles;
+    return toupperEach(text);
 }
 
 void checkBoard(const std::string& tiles)

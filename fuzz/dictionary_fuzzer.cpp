@@ -1,5 +1,4 @@
 // Fuzzes loading "words.dic" from arbitrary bytes, then solving a fixed board with what was loaded.
-#include <cctype>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -29,10 +28,7 @@ std::vector<std::string> expectedWords(std::string text)
     std::vector<std::string> words;
     std::string word;
     while (stream >> word) {
-        for (char& c : word) {
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        }
-        words.push_back(word);
+        words.push_back(toupperEach(word));
     }
     return words;
 }

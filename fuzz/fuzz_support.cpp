@@ -1,6 +1,7 @@
 // The fuzzers' scratch files and the check that turns a broken promise into a saved crash.
 #include "fuzz/fuzz_support.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -63,6 +64,14 @@ void fuzzCheck(bool holds, const char* what)
         std::fprintf(stderr, "fuzz check failed: %s\n", what);
         std::abort();
     }
+}
+
+std::string toupperEach(std::string text)
+{
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
 }
 
 std::string textUpToZero(const std::uint8_t* data, std::size_t size)

@@ -24,5 +24,8 @@ void fuzzCheck(bool holds, const char* what);
 // Stops the fuzzer unless the first `count` words of `list` are exactly `expected`, in order.
 void checkWordList(const WordList& list, int count, const std::vector<std::string>& expected, const char* what);
 
+// Every byte through the C library's toupper in the "C" locale: the game's case rule, restated.
+std::string toupperEach(std::string text);
+
 // The input as a window's text holds it: up to its first zero byte.
 std::string textUpToZero(const std::uint8_t* data, std::size_t size);

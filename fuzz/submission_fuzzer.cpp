@@ -1,7 +1,6 @@
 // Fuzzes handing in words: arbitrary byte strings, by either path, against a board solved from the shipped list.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <set>
@@ -26,20 +25,12 @@ std::set<std::string> solutions;
 // What one game's submissions should have done so far: the words handed in, uppercased.
 std::set<std::string> handedIn;
 
-std::string upperCasedByToupper(std::string word)
-{
-    for (char& c : word) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return word;
-}
-
 enum Verdict { REPEATED, INVALID, ACCEPTED };
 
 // How the game should judge `typed` after the submissions so far; records it as handed in.
 Verdict expectedVerdict(const std::string& typed)
 {
-    std::string word = upperCasedByToupper(typed);
+    std::string word = toupperEach(typed);
     if (!handedIn.insert(word).second) {
         return REPEATED;
     }
