@@ -35,3 +35,37 @@ e2e-test: native windows
 
 clean:
 	rm -rf build
+
+# The native tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer; without
+# optimisation, which builds in a third of the time (the fuzzers run optimised code).
+SANITIZE_BUILD := build/sanitize
+
+.PHONY: sanitize sanitize-test
+
+test: sanitize-test
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DLETTRO_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+sanitize-test: sanitize
+	UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)
+
+# The fuzzers (clang and libFuzzer, sanitized): make fuzz runs each for FUZZ_SECONDS,
+# make test replays their seed corpora and runs each for 15 seconds.
+FUZZ_BUILD := build/fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzzers fuzz fuzz-test
+
+test: fuzz-test
+
+fuzzers: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTRO_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
+
+fuzz: fuzzers
+	scripts/run-fuzzers $(FUZZ_SECONDS)
+
+fuzz-test: fuzzers
+	scripts/run-fuzzers 15

@@ -14,6 +14,7 @@ const char PATH_SEPARATOR = '/';
 #endif
 
 const char DICTIONARY_FILE_NAME[] = "words.dic";
+const char UTF8_BYTE_ORDER_MARK[] = "\xEF\xBB\xBF";
 
 // The six white-space bytes that separate words: space, \t, \n, \v, \f, \r.
 bool isWordSeparator(char c)
@@ -36,6 +37,15 @@ bool readWholeFile(const std::string& path, std::string& contents)
     bool readToEnd = std::ferror(file) == 0;
     std::fclose(file);
     return readToEnd;
+}
+
+// Editors on Windows may start the file with a UTF-8 byte-order mark; left in, it would make
+// the first word one that no board can ever hold.
+void dropByteOrderMark(std::string& contents)
+{
+    if (contents.compare(0, sizeof UTF8_BYTE_ORDER_MARK - 1, UTF8_BYTE_ORDER_MARK) == 0) {
+        contents.erase(0, sizeof UTF8_BYTE_ORDER_MARK - 1);
+    }
 }
 
 // Stores every white-space separated word of `text`, until the dictionary is full.
@@ -90,6 +100,7 @@ bool loadDictionary()
 {
     std::string contents;
     bool readable = readWholeFile(gameState.dictionaryPath, contents);
+    dropByteOrderMark(contents);
     storeDictionaryWords(contents);
     return readable;
 }

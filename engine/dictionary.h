@@ -16,6 +16,6 @@ std::string dictionaryPathBeside(const std::string& executablePath);
 void buildDictionaryPath();
 
 // Reads gameState.dictionaryPath into the dictionary, uppercased, in file order, up to the
-// list's capacity (further words are ignored). Returns false when the file could not be read;
+// list's capacity (further words are ignored); a UTF-8 byte-order mark opening the file is skipped. Returns false when the file could not be read;
 // the game ignores that and plays with whatever was stored.
 bool loadDictionary();

@@ -2,38 +2,17 @@
 //   lettro-solve DICTIONARY BOARD   prints the solutions of BOARD (16 letters, reading order)
 //   lettro-solve DICTIONARY         deals a board as New Game does, prints it, then its solutions
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "engine/deal.h"
 #include "engine/dictionary.h"
 #include "engine/game_state.h"
 #include "engine/solver.h"
+#include "tools/board_argument.h"
 
 namespace {
 
 const int EXIT_USAGE = 2;
-
-bool isLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-// The board argument into tileLetters and board; false unless it is exactly 16 letters A-Z.
-bool setBoardFrom(const char* text)
-{
-    if (std::strlen(text) != static_cast<std::size_t>(TILE_COUNT)) {
-        return false;
-    }
-    for (int position = 0; position < TILE_COUNT; ++position) {
-        if (!isLetter(text[position])) {
-            return false;
-        }
-        gameState.tileLetters[position] = upperCased(std::string(1, text[position]))[0];
-    }
-    layOutBoard();
-    return true;
-}
 
 void printBoard()
 {
@@ -68,7 +47,7 @@ int main(int argc, char** argv)
         return EXIT_USAGE;
     }
     bool boardGiven = argc == 3;
-    if (boardGiven && !setBoardFrom(argv[2])) {
+    if (boardGiven && !setBoardFromArgument(argv[2])) {
         return fail("BOARD must be exactly 16 letters A-Z", argv[2]);
     }
     gameState.dictionaryPath = argv[1];

@@ -76,6 +76,46 @@ TEST_F(DictionaryLoading, MissingEmptyOrBlankFilesGiveAnEmptyDictionary)
     EXPECT_EQ(gameState.dictionaryCount, 0);
 }
 
+TEST_F(DictionaryLoading, ByteOrderMarkOpeningTheFileIsSkippedSoTheFirstWordCanBeFound)
+{
+    loadDictionaryFrom("\xEF\xBB\xBF" "cat\r\ndog\r\n");
+    EXPECT_EQ(dictionaryText(), "CAT DOG");
+    useBoard("CATXXXXXXXXXXXXX");
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "CAT");
+}
+
+TEST_F(DictionaryLoading, ByteOrderMarkAnywhereButTheVeryStartIsPartOfAWord)
+{
+    loadDictionaryFrom(" \xEF\xBB\xBF" "cat");
+    EXPECT_EQ(dictionaryText(), "\xEF\xBB\xBF" "CAT");
+    resetGameState();
+    loadDictionaryFrom("\xEF\xBB\xBF\xEF\xBB\xBF" "cat");
+    EXPECT_EQ(dictionaryText(), "\xEF\xBB\xBF" "CAT") << "only the first mark is skipped";
+    resetGameState();
+    loadDictionaryFrom("\xEF\xBB" "cat");
+    EXPECT_EQ(dictionaryText(), "\xEF\xBB" "CAT") << "half a mark is not a mark";
+}
+
+TEST_F(DictionaryLoading, FileOfOnlyAByteOrderMarkGivesAnEmptyDictionary)
+{
+    EXPECT_TRUE(loadDictionaryFrom("\xEF\xBB\xBF"));
+    EXPECT_EQ(gameState.dictionaryCount, 0);
+    EXPECT_TRUE(loadDictionaryFrom("\xEF\xBB\xBF\r\n"));
+    EXPECT_EQ(gameState.dictionaryCount, 0);
+}
+
+TEST_F(DictionaryLoading, WordOfAMegabyteIsStoredWholeAndNeverFoundOnABoard)
+{
+    const std::size_t length = 1024 * 1024;
+    loadDictionaryFrom("aaa " + std::string(length, 'a') + "\nbbb");
+    ASSERT_EQ(gameState.dictionaryCount, 3);
+    EXPECT_EQ(wordAt(gameState.dictionary, 1), std::string(length, 'A'));
+    useBoard("AAAAAAAAAAAAAAAA");
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "AAA");
+}
+
 TEST_F(DictionaryLoading, WordsBeyondTheCapacityAreIgnored)
 {
     std::string bytes;

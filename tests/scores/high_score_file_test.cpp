@@ -186,6 +186,52 @@ TEST_F(HighScoreFile, SortOfTenReversedEntriesFinishesInTenPasses)
     }
 }
 
+// ---- hostile lengths ----
+
+const long LINE_CHUNK_BYTES = 1024 * 1024;
+const long LONG_LINE_BYTES = 100 * LINE_CHUNK_BYTES;
+
+// The most resident memory this process has held so far, in kilobytes.
+long peakResidentKilobytes()
+{
+    struct rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// "High Scores.dat" with a 100 MB first line (30 name bytes, then digits) and a short second
+// line, written a megabyte at a time so that the test itself never holds the long line.
+void writeFileWithLongLine()
+{
+    std::FILE* file = std::fopen(HIGH_SCORE_FILE_NAME, "wb");
+    ASSERT_NE(file, nullptr);
+    std::string chunk(static_cast<std::size_t>(LINE_CHUNK_BYTES), '9');
+    chunk.replace(0, HIGH_SCORE_NAME_LENGTH, HIGH_SCORE_NAME_LENGTH, 'L');
+    for (long written = 0; written < LONG_LINE_BYTES; written += LINE_CHUNK_BYTES) {
+        ASSERT_EQ(std::fwrite(chunk.data(), 1, chunk.size(), file), chunk.size());
+        chunk.replace(0, HIGH_SCORE_NAME_LENGTH, HIGH_SCORE_NAME_LENGTH, '9');
+    }
+    std::string next = "\n" + padded("next") + "7\n";
+    ASSERT_EQ(std::fwrite(next.data(), 1, next.size(), file), next.size());
+    ASSERT_EQ(std::fclose(file), 0);
+}
+
+TEST_F(HighScoreFile, HundredMegabyteLineCostsOnlyTheBytesTheReaderKeeps)
+{
+    writeFileWithLongLine();
+    long peakBefore = peakResidentKilobytes();
+    loadHighScores();
+    long grownKilobytes = peakResidentKilobytes() - peakBefore;
+    std::remove(HIGH_SCORE_FILE_NAME);
+    RecordProperty("peakGrowthKilobytes", static_cast<int>(grownKilobytes));
+    ASSERT_EQ(highScoreTable.highScoreCount, 2);
+    EXPECT_EQ(nameOf(0), std::string(30, 'L'));
+    EXPECT_EQ(highScoreTable.highScoreScores[0], INT_MAX);
+    EXPECT_EQ(nameOf(1), padded("next"));
+    EXPECT_EQ(highScoreTable.highScoreScores[1], 7);
+    EXPECT_LT(grownKilobytes, 8 * 1024) << "reading the long line raised the peak by " << grownKilobytes << " kB";
+}
+
 // ---- saves that cannot happen ----
 
 const std::string OLD_FILE = padded("old") + "5\n";
