@@ -3,12 +3,15 @@ NATIVE_BUILD := build/native
 WINDOWS_BUILD := build/windows
 JOBS := 2
 
-.PHONY: play test deps native windows native-test windows-test clean
+.PHONY: play test bench deps native windows native-test windows-test clean
 
 play: windows
 	scripts/play
 
 test: native-test windows-test
+
+bench: native
+	$(NATIVE_BUILD)/bench/lettro_bench
 
 deps:
 	scripts/install-deps
