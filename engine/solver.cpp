@@ -20,7 +20,7 @@ bool isOnBoard(int column, int row)
 }
 
 // Walks the letters from `position` on, standing on the cell the walk reached last.
-bool walkRest(const std::string& word, std::size_t position)
+bool walkRest(std::string_view word, std::size_t position)
 {
     if (position == word.size()) {
         return true;
@@ -40,7 +40,7 @@ bool walkRest(const std::string& word, std::size_t position)
     return false;
 }
 
-bool isTraceable(const std::string& word)
+bool isTraceable(std::string_view word)
 {
     if (word.empty() || word.size() > static_cast<std::size_t>(TILE_COUNT)) {
         return false;
@@ -77,7 +77,7 @@ int stepWalk(char letter, int fromNeighbour)
     return NO_STEP;
 }
 
-bool walkWord(const std::string& word, int startColumn, int startRow)
+bool walkWord(std::string_view word, int startColumn, int startRow)
 {
     gameState.walkColumn = startColumn;
     gameState.walkRow = startRow;
@@ -91,7 +91,7 @@ void solveBoard()
     // A word listed twice in the dictionary is a solution once, at its first place.
     std::unordered_set<std::string_view> solutionsSoFar;
     for (int slot = 0; slot < gameState.dictionaryCount; ++slot) {
-        const std::string& word = wordAt(gameState.dictionary, slot);
+        std::string_view word = wordAt(gameState.dictionary, slot);
         if (!isTraceable(word) || !solutionsSoFar.insert(word).second) {
             continue;
         }

@@ -1,7 +1,7 @@
 // Solving a dealt board: every dictionary word that can be traced on it, in dictionary order.
 #pragma once
 
-#include <string>
+#include <string_view>
 
 constexpr int NEIGHBOUR_COUNT = 8;
 constexpr int NO_STEP = -1;
@@ -11,7 +11,7 @@ void solveBoard();
 
 // Traces `word` from its first letter's cell, backing up from dead ends; true when some path
 // of distinct, adjacent tiles spells the whole word. Leaves the path's cells marked in visited.
-bool walkWord(const std::string& word, int startColumn, int startRow);
+bool walkWord(std::string_view word, int startColumn, int startRow);
 
 // From the current cell, tries the neighbours in their fixed order starting at `fromNeighbour`
 // and moves to the first unvisited one holding `letter`; returns its number, or NO_STEP.

@@ -10,7 +10,8 @@ std::string dictionaryText()
 {
     std::string text;
     for (int slot = 0; slot < gameState.dictionaryCount; ++slot) {
-        text += (slot == 0 ? "" : " ") + wordAt(gameState.dictionary, slot);
+        text += slot == 0 ? "" : " ";
+        text += wordAt(gameState.dictionary, slot);
     }
     return text;
 }
@@ -86,7 +87,7 @@ TEST_F(DictionaryLoading, WordsBeyondTheCapacityAreIgnored)
     EXPECT_TRUE(loadDictionaryFrom(bytes));
     EXPECT_EQ(gameState.dictionaryCount, WORD_LIST_CAPACITY);
     EXPECT_EQ(wordAt(gameState.dictionary, WORD_LIST_CAPACITY - 1), "LAST");
-    EXPECT_EQ(gameState.dictionary.slots.size(), static_cast<std::size_t>(WORD_LIST_CAPACITY));
+    EXPECT_EQ(gameState.dictionary.ends.size(), static_cast<std::size_t>(WORD_LIST_CAPACITY));
 }
 
 TEST(UpperCasing, OnlyLettersAToZChangeAndTheCallersStringIsKept)
