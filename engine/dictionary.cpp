@@ -1,6 +1,8 @@
 // Loading "words.dic" from beside the executable, and the case-folding rule shared with submission.
 #include "engine/dictionary.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include "engine/game_state.h"
@@ -15,50 +17,99 @@ const char PATH_SEPARATOR = '/';
 
 const char DICTIONARY_FILE_NAME[] = "words.dic";
 
-// The six white-space bytes that separate words: space, \t, \n, \v, \f, \r.
-bool isWordSeparator(char c)
+// Words are read in pieces of this size, straight into the dictionary's byte block just past the
+// words already stored, so that the block never holds more than those words and one piece.
+const std::size_t PIECE_BYTES = 65536;
+// At most n / 2 + 1 words end in a piece of n bytes.
+const std::size_t ENDS_PER_PIECE = PIECE_BYTES / 2 + 1;
+// Word ends are 32-bit: the block takes no piece that could carry it past 4 GiB.
+const std::size_t MAX_BLOCK_BYTES = UINT32_MAX - PIECE_BYTES;
+// A file's length is taken as a hint for reserving the block only up to this size.
+const std::size_t MAX_RESERVED_BYTES = std::size_t(64) << 20;
+
+// How far splitting the file into words has gone.
+struct Split {
+    std::size_t written; // end of the stored words, and of the word being read, in the block
+    unsigned inWord;     // 1 when the last byte read belongs to a word
+    int count;           // words completed
+};
+
+// 1 for the six white-space bytes that separate words (space, \t, \n, \v, \f, \r), else 0.
+unsigned separatorFlag(char c)
 {
-    return c == ' ' || (c >= '\t' && c <= '\r');
+    return static_cast<unsigned>(c == ' ') | static_cast<unsigned>(static_cast<unsigned char>(c - '\t') < 5);
 }
 
-// The whole file as bytes; false when it cannot be opened or read to its end.
-bool readWholeFile(const std::string& path, std::string& contents)
+// The file's length, 0 when it cannot tell; the file is left at its start.
+std::size_t fileLength(std::FILE* file)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    char chunk[65536];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        contents.append(chunk, got);
-    }
-    bool readToEnd = std::ferror(file) == 0;
-    std::fclose(file);
-    return readToEnd;
+    long length = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
+    std::fseek(file, 0, SEEK_SET);
+    return length > 0 ? static_cast<std::size_t>(length) : 0;
 }
 
-// Stores every white-space separated word of `text`, until the dictionary is full.
-void storeDictionaryWords(const std::string& text)
+void reserveForFile(WordList& list, std::size_t fileBytes)
 {
-    std::size_t length = text.size();
-    std::size_t at = 0;
-    while (at < length) {
-        while (at < length && isWordSeparator(text[at])) {
-            ++at;
-        }
-        std::size_t start = at;
-        while (at < length && !isWordSeparator(text[at])) {
-            ++at;
-        }
-        if (at == start) {
-            return;
-        }
-        std::string word = upperCased(text.substr(start, at - start));
-        if (!storeWord(gameState.dictionary, gameState.dictionaryCount, std::move(word))) {
-            return;
-        }
+    list.bytes.reserve(list.bytes.size() + std::min(fileBytes, MAX_RESERVED_BYTES) + PIECE_BYTES);
+    list.ends.reserve(static_cast<std::size_t>(WORD_LIST_CAPACITY) + ENDS_PER_PIECE);
+}
+
+// Splits the piece that lies in the block from split.written on: each byte of a word is
+// upper-cased and moved down over the white space before it, and each word's end is noted.
+// No branch depends on the bytes, since word lengths are too irregular to predict.
+void splitPiece(WordList& list, Split& split, std::size_t pieceBytes)
+{
+    std::size_t words = static_cast<std::size_t>(split.count);
+    if (list.ends.size() < words + ENDS_PER_PIECE) {
+        list.ends.resize(words + ENDS_PER_PIECE);
     }
+    char* block = list.bytes.data();
+    std::uint32_t* ends = list.ends.data();
+    std::size_t written = split.written;
+    unsigned inWord = split.inWord;
+    for (std::size_t at = split.written; at < split.written + pieceBytes; ++at) {
+        unsigned separator = separatorFlag(block[at]);
+        block[written] = upperCasedByte(block[at]);
+        written += separator ^ 1u;
+        ends[words] = static_cast<std::uint32_t>(written);
+        words += separator & inWord;
+        inWord = separator ^ 1u;
+    }
+    split = {written, inWord, static_cast<int>(words)};
+}
+
+// Keeps the first 999,999 words; the rest of the file is ignored.
+void keepWithinCapacity(const WordList& list, Split& split)
+{
+    if (split.count >= WORD_LIST_CAPACITY) {
+        split = {list.ends[WORD_LIST_CAPACITY - 1], 0, WORD_LIST_CAPACITY};
+    }
+}
+
+// Reads the file's words into the list from slot `count` on, counting them in `count`; false when
+// the file could not be read to its end.
+bool readWords(std::FILE* file, WordList& list, int& count)
+{
+    Split split = {bytesBefore(list, count), 0, count};
+    forgetSlotsFrom(list, count);
+    reserveForFile(list, fileLength(file));
+    while (split.count < WORD_LIST_CAPACITY && split.written <= MAX_BLOCK_BYTES) {
+        list.bytes.resize(split.written + PIECE_BYTES);
+        std::size_t got = std::fread(list.bytes.data() + split.written, 1, PIECE_BYTES, file);
+        if (got == 0) {
+            break;
+        }
+        splitPiece(list, split, got);
+        keepWithinCapacity(list, split);
+    }
+    // The end of the file ends its last word.
+    if (split.inWord != 0 && std::feof(file)) {
+        list.ends[static_cast<std::size_t>(split.count++)] = static_cast<std::uint32_t>(split.written);
+    }
+    list.bytes.resize(split.written);
+    list.ends.resize(static_cast<std::size_t>(split.count));
+    count = split.count;
+    return std::ferror(file) == 0;
 }
 
 } // namespace
@@ -66,9 +117,7 @@ void storeDictionaryWords(const std::string& text)
 std::string upperCased(std::string word)
 {
     for (char& c : word) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
+        c = upperCasedByte(c);
     }
     return word;
 }
@@ -88,8 +137,11 @@ void buildDictionaryPath()
 
 bool loadDictionary()
 {
-    std::string contents;
-    bool readable = readWholeFile(gameState.dictionaryPath, contents);
-    storeDictionaryWords(contents);
+    std::FILE* file = std::fopen(gameState.dictionaryPath.c_str(), "rb");
+    bool readable = file != nullptr;
+    if (readable) {
+        readable = readWords(file, gameState.dictionary, gameState.dictionaryCount);
+        std::fclose(file);
+    }
     return readable;
 }
