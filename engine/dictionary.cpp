@@ -34,11 +34,27 @@ struct Split {
     int count;           // words completed
 };
 
-// 1 for the six white-space bytes that separate words (space, \t, \n, \v, \f, \r), else 0.
-unsigned separatorFlag(char c)
+// For each byte, what the loader needs to know of it in one load: its upper-cased form in the
+// low byte, and SEPARATOR for the six white-space bytes that separate words (space, \t, \n,
+// \v, \f, \r).
+const unsigned SEPARATOR = 0x100;
+
+struct ByteTable {
+    std::uint16_t of[256];
+};
+
+constexpr ByteTable makeByteTable()
 {
-    return static_cast<unsigned>(c == ' ') | static_cast<unsigned>(static_cast<unsigned char>(c - '\t') < 5);
+    ByteTable table = {};
+    for (int byte = 0; byte < 256; ++byte) {
+        bool separator = byte == ' ' || (byte >= '\t' && byte <= '\r');
+        unsigned upper = static_cast<unsigned char>(upperCasedByte(static_cast<char>(byte)));
+        table.of[byte] = static_cast<std::uint16_t>(upper | (separator ? SEPARATOR : 0));
+    }
+    return table;
 }
+
+constexpr ByteTable BYTES = makeByteTable();
 
 // The file's length, 0 when it cannot tell; the file is left at its start.
 std::size_t fileLength(std::FILE* file)
@@ -68,8 +84,9 @@ void splitPiece(WordList& list, Split& split, std::size_t pieceBytes)
     std::size_t written = split.written;
     unsigned inWord = split.inWord;
     for (std::size_t at = split.written; at < split.written + pieceBytes; ++at) {
-        unsigned separator = separatorFlag(block[at]);
-        block[written] = upperCasedByte(block[at]);
+        unsigned byte = BYTES.of[static_cast<unsigned char>(block[at])];
+        unsigned separator = byte >> 8;
+        block[written] = static_cast<char>(byte);
         written += separator ^ 1u;
         ends[words] = static_cast<std::uint32_t>(written);
         words += separator & inWord;
@@ -143,5 +160,6 @@ bool loadDictionary()
         readable = readWords(file, gameState.dictionary, gameState.dictionaryCount);
         std::fclose(file);
     }
+    indexDictionary();
     return readable;
 }

@@ -6,8 +6,8 @@
 // a to z become A to Z; every other byte stays as it is (toupper in the "C" locale).
 std::string upperCased(std::string word);
 
-// The same rule for one byte, without a branch, for the loader's inner loop.
-inline char upperCasedByte(char c)
+// The same rule for one byte.
+constexpr char upperCasedByte(char c)
 {
     return static_cast<char>(c - ('a' - 'A') * (static_cast<unsigned char>(c - 'a') < 26));
 }
@@ -22,6 +22,6 @@ std::string dictionaryPathBeside(const std::string& executablePath);
 void buildDictionaryPath();
 
 // Reads gameState.dictionaryPath into the dictionary, uppercased, in file order, up to the
-// list's capacity (further words are ignored). Returns false when the file could not be read;
-// the game ignores that and plays with whatever was stored.
+// list's capacity (further words are ignored), and indexes it. Returns false when the file could
+// not be read; the game ignores that and plays with whatever was stored.
 bool loadDictionary();

@@ -87,6 +87,7 @@ void forgetSlotsFrom(WordList& list, int slot)
         list.lookup.clear();
         list.lookupCount = 0;
     }
+    ++list.revision;
 }
 
 bool storeWord(WordList& list, int& count, std::string_view word)

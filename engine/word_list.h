@@ -19,6 +19,8 @@ constexpr int WORD_LIST_CAPACITY = 999999;
 struct WordList {
     std::vector<char> bytes;
     std::vector<std::uint32_t> ends;
+    // Counts the changes to the list, so that an index built from it can tell it is out of date.
+    std::uint32_t revision = 0;
     // findWord's hash table of the slots 0 to lookupCount - 1: in each used place, one plus the
     // first slot holding a word; 0 in free places. findWord extends it as the list grows.
     std::vector<std::uint32_t> lookup;

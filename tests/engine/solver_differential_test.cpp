@@ -11,10 +11,10 @@
 
 namespace {
 
-const int SHIPPED_LIST_BOARDS = 1500;
-const int SLICE_BOARDS = 300;
+const int SHIPPED_LIST_BOARDS = 1000;
+const int SLICE_BOARDS = 250;
 const int SLICE_WORDS = 200000;
-const int FEW_LETTER_BOARDS = 8000;
+const int FEW_LETTER_BOARDS = 8550;
 const int ODD_TILE_BOARDS = 200;
 const long long FIRST_DEAL_SECOND = 1600000000;
 
