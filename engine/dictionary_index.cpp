@@ -57,12 +57,11 @@ inline std::uint32_t sketchOf(const char* word, std::size_t length)
     return sketch;
 }
 
-// Counts group k's words into groupStarts[k + 2], then sums the counts up, so that
-// groupStarts[k + 1] is where group k begins; placing the words moves it to where group k ends.
-void countGroups(DictionaryIndex& index, const WordList& words, std::size_t count)
+// Calls visit(group, begin, length) for each of the first `count` words that the index takes,
+// in dictionary order: both passes of the sort walk the words alike.
+template <typename Visit>
+void forEachIndexedWord(const WordList& words, std::size_t count, Visit visit)
 {
-    index.groupStarts.assign(GROUP_KEYS + 2, 0);
-    std::uint32_t* counts = index.groupStarts.data() + 2;
     const char* bytes = words.bytes.data();
     const std::uint32_t* ends = words.ends.data();
     std::uint32_t begin = 0;
@@ -70,10 +69,19 @@ void countGroups(DictionaryIndex& index, const WordList& words, std::size_t coun
         std::uint32_t end = ends[slot];
         int group = groupOf(bytes + begin, end - begin);
         if (group != NOT_INDEXED) {
-            ++counts[group];
+            visit(static_cast<std::size_t>(group), begin, end - begin);
         }
         begin = end;
     }
+}
+
+// Counts group k's words into groupStarts[k + 2], then sums the counts up, so that
+// groupStarts[k + 1] is where group k begins; placing the words moves it to where group k ends.
+void countGroups(DictionaryIndex& index, const WordList& words, std::size_t count)
+{
+    index.groupStarts.assign(GROUP_KEYS + 2, 0);
+    std::uint32_t* counts = index.groupStarts.data() + 2;
+    forEachIndexedWord(words, count, [counts](std::size_t group, std::uint32_t, std::uint32_t) { ++counts[group]; });
     for (std::size_t key = 2; key < index.groupStarts.size(); ++key) {
         index.groupStarts[key] += index.groupStarts[key - 1];
     }
@@ -85,16 +93,9 @@ void placeWords(DictionaryIndex& index, const WordList& words, std::size_t count
     std::uint32_t* nextEntry = index.groupStarts.data() + 1;
     IndexEntry* entries = index.entries.data();
     const char* bytes = words.bytes.data();
-    const std::uint32_t* ends = words.ends.data();
-    std::uint32_t begin = 0;
-    for (std::size_t slot = 0; slot < count; ++slot) {
-        std::uint32_t end = ends[slot];
-        int group = groupOf(bytes + begin, end - begin);
-        if (group != NOT_INDEXED) {
-            entries[nextEntry[group]++] = IndexEntry{begin, sketchOf(bytes + begin, end - begin)};
-        }
-        begin = end;
-    }
+    forEachIndexedWord(words, count, [=](std::size_t group, std::uint32_t begin, std::uint32_t length) {
+        entries[nextEntry[group]++] = IndexEntry{begin, sketchOf(bytes + begin, length)};
+    });
 }
 
 } // namespace
