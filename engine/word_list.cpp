@@ -70,10 +70,10 @@ void extendLookup(WordList& list, int count)
 
 std::size_t bytesBefore(const WordList& list, int slot)
 {
-    std::size_t slots = static_cast<std::size_t>(slot);
     if (slot <= 0) {
         return 0;
     }
+    std::size_t slots = static_cast<std::size_t>(slot);
     return slots <= list.ends.size() ? list.ends[slots - 1] : list.bytes.size();
 }
 
