@@ -3,7 +3,7 @@ NATIVE_BUILD := build/native
 WINDOWS_BUILD := build/windows
 JOBS := 2
 
-.PHONY: play test dist deps native windows native-test windows-test e2e-test clean
+.PHONY: play test dist bench deps native windows native-test windows-test e2e-test clean
 
 play: windows
 	scripts/play
@@ -12,6 +12,9 @@ test: native-test windows-test e2e-test
 
 dist: windows
 	scripts/make-dist
+
+bench: native
+	$(NATIVE_BUILD)/bench/lettro_bench
 
 deps:
 	scripts/install-deps

@@ -1,7 +1,10 @@
 // Loading "words.dic" from beside the executable, and the case-folding rule shared with submission.
 #include "engine/dictionary.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "engine/game_state.h"
 
@@ -16,59 +19,128 @@ const char PATH_SEPARATOR = '/';
 const char DICTIONARY_FILE_NAME[] = "words.dic";
 const char UTF8_BYTE_ORDER_MARK[] = "\xEF\xBB\xBF";
 
-// The six white-space bytes that separate words: space, \t, \n, \v, \f, \r.
-bool isWordSeparator(char c)
+// Words are read in pieces of this size, straight into the dictionary's byte block just past the
+// words already stored, so that the block never holds more than those words and one piece.
+const std::size_t PIECE_BYTES = 65536;
+// At most n / 2 + 1 words end in a piece of n bytes.
+const std::size_t ENDS_PER_PIECE = PIECE_BYTES / 2 + 1;
+// Word ends are 32-bit: the block takes no piece that could carry it past 4 GiB.
+const std::size_t MAX_BLOCK_BYTES = UINT32_MAX - PIECE_BYTES;
+// A file's length is taken as a hint for reserving the block only up to this size.
+const std::size_t MAX_RESERVED_BYTES = std::size_t(64) << 20;
+
+// How far splitting the file into words has gone.
+struct Split {
+    std::size_t written; // end of the stored words, and of the word being read, in the block
+    unsigned inWord;     // 1 when the last byte read belongs to a word
+    int count;           // words completed
+};
+
+// For each byte, what the loader needs to know of it in one load: its upper-cased form in the
+// low byte, and SEPARATOR for the six white-space bytes that separate words (space, \t, \n,
+// \v, \f, \r).
+const unsigned SEPARATOR = 0x100;
+
+struct ByteTable {
+    std::uint16_t of[256];
+};
+
+constexpr ByteTable makeByteTable()
 {
-    return c == ' ' || (c >= '\t' && c <= '\r');
+    ByteTable table = {};
+    for (int byte = 0; byte < 256; ++byte) {
+        bool separator = byte == ' ' || (byte >= '\t' && byte <= '\r');
+        unsigned upper = static_cast<unsigned char>(upperCasedByte(static_cast<char>(byte)));
+        table.of[byte] = static_cast<std::uint16_t>(upper | (separator ? SEPARATOR : 0));
+    }
+    return table;
 }
 
-// The whole file as bytes; false when it cannot be opened or read to its end.
-bool readWholeFile(const std::string& path, std::string& contents)
+constexpr ByteTable BYTES = makeByteTable();
+
+// The file's length, 0 when it cannot tell; the file is left where it was.
+std::size_t fileLength(std::FILE* file)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    char chunk[65536];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        contents.append(chunk, got);
-    }
-    bool readToEnd = std::ferror(file) == 0;
-    std::fclose(file);
-    return readToEnd;
+    long at = std::ftell(file);
+    long length = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
+    std::fseek(file, at < 0 ? 0 : at, SEEK_SET);
+    return length > 0 ? static_cast<std::size_t>(length) : 0;
 }
 
 // Editors on Windows may start the file with a UTF-8 byte-order mark; left in, it would make
-// the first word one that no board can ever hold.
-void dropByteOrderMark(std::string& contents)
+// the first word one that no board can ever hold. Leaves the file just past the mark, if any.
+void skipByteOrderMark(std::FILE* file)
 {
-    if (contents.compare(0, sizeof UTF8_BYTE_ORDER_MARK - 1, UTF8_BYTE_ORDER_MARK) == 0) {
-        contents.erase(0, sizeof UTF8_BYTE_ORDER_MARK - 1);
+    char start[sizeof UTF8_BYTE_ORDER_MARK - 1];
+    std::size_t got = std::fread(start, 1, sizeof start, file);
+    if (got != sizeof start || std::memcmp(start, UTF8_BYTE_ORDER_MARK, sizeof start) != 0) {
+        std::fseek(file, 0, SEEK_SET);
     }
 }
 
-// Stores every white-space separated word of `text`, until the dictionary is full.
-void storeDictionaryWords(const std::string& text)
+void reserveForFile(WordList& list, std::size_t fileBytes)
 {
-    std::size_t length = text.size();
-    std::size_t at = 0;
-    while (at < length) {
-        while (at < length && isWordSeparator(text[at])) {
-            ++at;
-        }
-        std::size_t start = at;
-        while (at < length && !isWordSeparator(text[at])) {
-            ++at;
-        }
-        if (at == start) {
-            return;
-        }
-        std::string word = upperCased(text.substr(start, at - start));
-        if (!storeWord(gameState.dictionary, gameState.dictionaryCount, std::move(word))) {
-            return;
-        }
+    list.bytes.reserve(list.bytes.size() + std::min(fileBytes, MAX_RESERVED_BYTES) + PIECE_BYTES);
+    list.ends.reserve(static_cast<std::size_t>(WORD_LIST_CAPACITY) + ENDS_PER_PIECE);
+}
+
+// Splits the piece that lies in the block from split.written on: each byte of a word is
+// upper-cased and moved down over the white space before it, and each word's end is noted.
+// No branch depends on the bytes, since word lengths are too irregular to predict.
+void splitPiece(WordList& list, Split& split, std::size_t pieceBytes)
+{
+    std::size_t words = static_cast<std::size_t>(split.count);
+    if (list.ends.size() < words + ENDS_PER_PIECE) {
+        list.ends.resize(words + ENDS_PER_PIECE);
     }
+    char* block = list.bytes.data();
+    std::uint32_t* ends = list.ends.data();
+    std::size_t written = split.written;
+    unsigned inWord = split.inWord;
+    for (std::size_t at = split.written; at < split.written + pieceBytes; ++at) {
+        unsigned byte = BYTES.of[static_cast<unsigned char>(block[at])];
+        unsigned separator = byte >> 8;
+        block[written] = static_cast<char>(byte);
+        written += separator ^ 1u;
+        ends[words] = static_cast<std::uint32_t>(written);
+        words += separator & inWord;
+        inWord = separator ^ 1u;
+    }
+    split = {written, inWord, static_cast<int>(words)};
+}
+
+// Keeps the first 999,999 words; the rest of the file is ignored.
+void keepWithinCapacity(const WordList& list, Split& split)
+{
+    if (split.count >= WORD_LIST_CAPACITY) {
+        split = {list.ends[WORD_LIST_CAPACITY - 1], 0, WORD_LIST_CAPACITY};
+    }
+}
+
+// Reads the file's words into the list from slot `count` on, counting them in `count`; false when
+// the file could not be read to its end.
+bool readWords(std::FILE* file, WordList& list, int& count)
+{
+    Split split = {bytesBefore(list, count), 0, count};
+    forgetSlotsFrom(list, count);
+    reserveForFile(list, fileLength(file));
+    while (split.count < WORD_LIST_CAPACITY && split.written <= MAX_BLOCK_BYTES) {
+        list.bytes.resize(split.written + PIECE_BYTES);
+        std::size_t got = std::fread(list.bytes.data() + split.written, 1, PIECE_BYTES, file);
+        if (got == 0) {
+            break;
+        }
+        splitPiece(list, split, got);
+        keepWithinCapacity(list, split);
+    }
+    // The end of the file ends its last word.
+    if (split.inWord != 0 && std::feof(file)) {
+        list.ends[static_cast<std::size_t>(split.count++)] = static_cast<std::uint32_t>(split.written);
+    }
+    list.bytes.resize(split.written);
+    list.ends.resize(static_cast<std::size_t>(split.count));
+    count = split.count;
+    return std::ferror(file) == 0;
 }
 
 } // namespace
@@ -76,9 +148,7 @@ void storeDictionaryWords(const std::string& text)
 std::string upperCased(std::string word)
 {
     for (char& c : word) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
+        c = upperCasedByte(c);
     }
     return word;
 }
@@ -98,9 +168,13 @@ void buildDictionaryPath()
 
 bool loadDictionary()
 {
-    std::string contents;
-    bool readable = readWholeFile(gameState.dictionaryPath, contents);
-    dropByteOrderMark(contents);
-    storeDictionaryWords(contents);
+    std::FILE* file = std::fopen(gameState.dictionaryPath.c_str(), "rb");
+    bool readable = file != nullptr;
+    if (readable) {
+        skipByteOrderMark(file);
+        readable = readWords(file, gameState.dictionary, gameState.dictionaryCount);
+        std::fclose(file);
+    }
+    indexDictionary();
     return readable;
 }

@@ -6,6 +6,12 @@
 // a to z become A to Z; every other byte stays as it is (toupper in the "C" locale).
 std::string upperCased(std::string word);
 
+// The same rule for one byte.
+constexpr char upperCasedByte(char c)
+{
+    return static_cast<char>(c - ('a' - 'A') * (static_cast<unsigned char>(c - 'a') < 26));
+}
+
 // The full name of the running executable (GetModuleFileNameA on Windows, /proc/self/exe natively).
 std::string runningExecutablePath();
 
@@ -16,6 +22,7 @@ std::string dictionaryPathBeside(const std::string& executablePath);
 void buildDictionaryPath();
 
 // Reads gameState.dictionaryPath into the dictionary, uppercased, in file order, up to the
-// list's capacity (further words are ignored); a UTF-8 byte-order mark opening the file is skipped. Returns false when the file could not be read;
-// the game ignores that and plays with whatever was stored.
+// list's capacity (further words are ignored), and indexes it; a UTF-8 byte-order mark opening
+// the file is skipped. Returns false when the file could not be read; the game ignores that and
+// plays with whatever was stored.
 bool loadDictionary();

@@ -19,8 +19,9 @@ const int SECONDS_PER_MINUTE = 60;
 
 void forgetEnteredWords()
 {
-    for (int slot = 0; slot < gameState.enteredCount; ++slot) {
-        gameState.enteredList.slots[static_cast<std::size_t>(slot)] = " ";
+    int overwritten = 0;
+    while (overwritten < gameState.enteredCount) {
+        storeWord(gameState.enteredList, overwritten, " ");
     }
     gameState.enteredCount = 0;
 }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/dictionary_index.h"
 #include "engine/word_list.h"
 
 constexpr int BOARD_SIZE = 4;
@@ -20,6 +21,8 @@ typedef char PickGrid[TILE_COUNT];
 struct GameState {
     WordList dictionary;
     int dictionaryCount = 0;
+    // Built when the dictionary is loaded, so that a solve reads only the words a board can hold.
+    DictionaryIndex dictionaryIndex;
     WordList solutionList;
     int solutionCount = 0;
     WordList enteredList;
@@ -42,7 +45,7 @@ struct GameState {
 
 extern GameState gameState;
 
-inline int boardIndex(int column, int row)
+constexpr int boardIndex(int column, int row)
 {
     return column * BOARD_SIZE + row;
 }

@@ -1,18 +1,10 @@
 // Solving a dealt board: every dictionary word that can be traced on it, in dictionary order.
 #pragma once
 
-#include <string>
+// The walk a player makes, one step at a time, which the solver's tracing agrees with.
+#include "engine/walk.h"
 
-constexpr int NEIGHBOUR_COUNT = 8;
-constexpr int NO_STEP = -1;
-
-// Refills solutionList and solutionCount for the current board.
+// Refills solutionList and solutionCount for the current board: every dictionary word that some
+// path of distinct, adjacent tiles spells, once, in dictionary order. Indexes the dictionary
+// first if it has changed since it was last indexed.
 void solveBoard();
-
-// Traces `word` from its first letter's cell, backing up from dead ends; true when some path
-// of distinct, adjacent tiles spells the whole word. Leaves the path's cells marked in visited.
-bool walkWord(const std::string& word, int startColumn, int startRow);
-
-// From the current cell, tries the neighbours in their fixed order starting at `fromNeighbour`
-// and moves to the first unvisited one holding `letter`; returns its number, or NO_STEP.
-int stepWalk(char letter, int fromNeighbour);

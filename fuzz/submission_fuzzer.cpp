@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     layOutBoard();
     solveBoard();
     for (int slot = 0; slot < gameState.solutionCount; ++slot) {
-        solutions.insert(wordAt(gameState.solutionList, slot));
+        solutions.emplace(wordAt(gameState.solutionList, slot));
     }
     return 0;
 }

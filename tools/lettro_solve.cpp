@@ -26,7 +26,7 @@ void printBoard()
 void printSolutions()
 {
     for (int slot = 0; slot < gameState.solutionCount; ++slot) {
-        const std::string& word = wordAt(gameState.solutionList, slot);
+        std::string_view word = wordAt(gameState.solutionList, slot);
         std::fwrite(word.data(), 1, word.size(), stdout);
         std::fputc('\n', stdout);
     }

@@ -10,7 +10,8 @@ std::string dictionaryText()
 {
     std::string text;
     for (int slot = 0; slot < gameState.dictionaryCount; ++slot) {
-        text += (slot == 0 ? "" : " ") + wordAt(gameState.dictionary, slot);
+        text += slot == 0 ? "" : " ";
+        text += wordAt(gameState.dictionary, slot);
     }
     return text;
 }
@@ -55,6 +56,29 @@ TEST_F(DictionaryLoading, PunctuationDigitsAndHighBytesAreKeptAsTheyAre)
 {
     loadDictionaryFrom("don't x2y \xe9t\xe9");
     EXPECT_EQ(dictionaryText(), "DON'T X2Y \xe9T\xe9");
+}
+
+TEST_F(DictionaryLoading, ControlBytesOtherThanTheSixSeparatorsBelongToWords)
+{
+    loadDictionaryFrom(std::string("a\x01" "b\0c\x7f d\x1f", 9));
+    EXPECT_EQ(dictionaryText(), std::string("A\x01" "B\0C\x7f D\x1f", 9));
+    EXPECT_EQ(gameState.dictionaryCount, 2);
+}
+
+// The file is read a piece at a time (64 KiB); words must not notice where the pieces end.
+TEST_F(DictionaryLoading, WordsStayWholeWhereverTheFileIsCut)
+{
+    std::string bytes = std::string(65530, ' ') + "boundary\n" + std::string(200000, 'x') + " end";
+    EXPECT_TRUE(loadDictionaryFrom(bytes));
+    ASSERT_EQ(gameState.dictionaryCount, 3);
+    EXPECT_EQ(wordAt(gameState.dictionary, 0), "BOUNDARY");
+    EXPECT_EQ(wordAt(gameState.dictionary, 1), std::string(200000, 'X'));
+    EXPECT_EQ(wordAt(gameState.dictionary, 2), "END");
+    for (std::size_t size : {65535, 65536, 65537, 131072}) {
+        resetGameState();
+        loadDictionaryFrom(std::string(size - 4, '\n') + "last");
+        EXPECT_EQ(dictionaryText(), "LAST") << "a file of " << size << " bytes";
+    }
 }
 
 TEST_F(DictionaryLoading, DuplicateWordsAreStoredTwice)
@@ -126,7 +150,7 @@ TEST_F(DictionaryLoading, WordsBeyondTheCapacityAreIgnored)
     EXPECT_TRUE(loadDictionaryFrom(bytes));
     EXPECT_EQ(gameState.dictionaryCount, WORD_LIST_CAPACITY);
     EXPECT_EQ(wordAt(gameState.dictionary, WORD_LIST_CAPACITY - 1), "LAST");
-    EXPECT_EQ(gameState.dictionary.slots.size(), static_cast<std::size_t>(WORD_LIST_CAPACITY));
+    EXPECT_EQ(gameState.dictionary.ends.size(), static_cast<std::size_t>(WORD_LIST_CAPACITY));
 }
 
 TEST(UpperCasing, OnlyLettersAToZChangeAndTheCallersStringIsKept)

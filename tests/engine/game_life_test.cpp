@@ -150,7 +150,8 @@ TEST(GameStateAtStart, EverythingIsEmptyAndNoBoardIsDealt)
         EXPECT_EQ(fresh.board[cell], 0);
         EXPECT_EQ(fresh.tileLetters[cell], 0);
     }
-    EXPECT_EQ(fresh.dictionary.slots.capacity(), 0u) << "no word list costs memory before its first word";
+    EXPECT_EQ(fresh.dictionary.ends.capacity(), 0u) << "no word list costs memory before its first word";
+    EXPECT_EQ(fresh.dictionary.bytes.capacity(), 0u);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Solving: which dictionary words a board holds, traced over distinct adjacent tiles.
 #include "engine/solver.h"
 
+#include "engine/dictionary.h"
+#include "engine/submission.h"
 #include "tests/fakes/engine_fixture.h"
 
 namespace {
@@ -113,8 +115,52 @@ TEST_F(Solver, SmallerSolveLeavesOlderWordsBeyondTheCountUnseen)
     useBoard("ABXXXXXXXXXXXXXX");
     solveBoard();
     EXPECT_EQ(gameState.solutionCount, 1);
-    EXPECT_EQ(wordAt(gameState.solutionList, 2), "CD") << "old slots stay, unseen";
+    EXPECT_FALSE(checkValidWord("CD")) << "no lookup sees an older solution beyond the count";
     EXPECT_EQ(solutionsText(), "AB");
+}
+
+TEST_F(Solver, LettersBeyondTheSeventhAreTracedToo)
+{
+    // A B C D / E F G H / I J K L / M N O P: a snake along the rows, then a step too far.
+    useBoard("ABCDEFGHIJKLMNOP");
+    useDictionary({"ABCDHGFEIJ", "ABCDHGFEIK", "ABCDHGFEIJNMX"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "ABCDHGFEIJ");
+}
+
+TEST_F(Solver, TilesOtherThanLettersMatchTheirOwnBytes)
+{
+    useBoard("A1XX" "XXXX" "XXXX" "XXXa");
+    useDictionary({"A1", "1A", "A2", "a", "A1X", "1XX"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "A1 1A a A1X 1XX");
+}
+
+TEST_F(Solver, ADictionaryChangedSinceTheLastSolveIsSolvedAsItIsNow)
+{
+    useBoard("ABCDEFGHIJKLMNOP");
+    useDictionary({"AB", "CD"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "AB CD");
+    useDictionary({"AP", "DC"});
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "DC") << "same count and lengths, other words";
+    gameState.dictionaryCount = 1;
+    solveBoard();
+    EXPECT_EQ(solutionsText(), "");
+}
+
+TEST_F(Solver, LoadingIndexesTheDictionaryAndAnyStoreOutdatesTheIndex)
+{
+    gameState.dictionaryPath = writeTestFile("indexed.dic", "ab ba\n");
+    ASSERT_TRUE(loadDictionary());
+    EXPECT_TRUE(isDictionaryIndexCurrent()) << "the first New Game does not wait for indexing";
+    storeWord(gameState.dictionary, gameState.dictionaryCount, "CD");
+    EXPECT_FALSE(isDictionaryIndexCurrent());
+    useBoard("ABCDEFGHIJKLMNOP");
+    solveBoard();
+    EXPECT_TRUE(isDictionaryIndexCurrent());
+    EXPECT_EQ(solutionsText(), "AB BA CD");
 }
 
 TEST_F(Solver, EmptyDictionaryGivesNoSolutions)

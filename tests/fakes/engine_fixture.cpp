@@ -33,7 +33,8 @@ std::string solutionsText()
 {
     std::string text;
     for (int slot = 0; slot < gameState.solutionCount; ++slot) {
-        text += (slot == 0 ? "" : " ") + wordAt(gameState.solutionList, slot);
+        text += slot == 0 ? "" : " ";
+        text += wordAt(gameState.solutionList, slot);
     }
     return text;
 }
