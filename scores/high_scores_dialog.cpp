@@ -31,14 +31,8 @@ INT_PTR CALLBACK highScoresDialogProc(HWND dialog, UINT message, WPARAM wParam, 
         showSlots(dialog);
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) != IDOK) {
-            return FALSE;
-        }
-        closeChildDialog(dialog);
-        return TRUE;
     case WM_CLOSE:
-        closeChildDialog(dialog);
-        return TRUE;
+        return closeOnOkOrClose(dialog, message, wParam);
     case WM_SETTEXT:
         return TRUE;
     default:

@@ -43,14 +43,8 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         showAboutText(dialog);
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) != IDOK) {
-            return FALSE;
-        }
-        closeChildDialog(dialog);
-        return TRUE;
     case WM_CLOSE:
-        closeChildDialog(dialog);
-        return TRUE;
+        return closeOnOkOrClose(dialog, message, wParam);
     case WM_PAINT:
         paintAboutTile(dialog);
         return FALSE;

@@ -19,3 +19,12 @@ void closeChildDialog(HWND dialog)
     EnableWindow(mainWindow, TRUE);
     DestroyWindow(dialog);
 }
+
+INT_PTR closeOnOkOrClose(HWND dialog, UINT message, WPARAM wParam)
+{
+    if (message == WM_COMMAND && LOWORD(wParam) != IDOK) {
+        return FALSE;
+    }
+    closeChildDialog(dialog);
+    return TRUE;
+}

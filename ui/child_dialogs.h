@@ -9,3 +9,7 @@ void openChildDialog(int templateId, DLGPROC procedure, LPARAM parameter);
 
 // Ends the dialog and gives the main window its input back.
 void closeChildDialog(HWND dialog);
+
+// The OK button (IDOK) and WM_CLOSE close the High Scores and About dialogs: closes the dialog
+// for those and returns TRUE; any other command is left alone and returns FALSE.
+INT_PTR closeOnOkOrClose(HWND dialog, UINT message, WPARAM wParam);
