@@ -7,3 +7,8 @@ bool replaceFile(const char* replacement, const char* target)
 {
     return MoveFileExA(replacement, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
+
+unsigned long lastSystemError()
+{
+    return GetLastError();
+}

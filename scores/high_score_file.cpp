@@ -8,6 +8,8 @@
 
 HighScoreTable highScoreTable;
 
+unsigned long highScoreSaveError = 0;
+
 const char HIGH_SCORE_FILE_NAME[] = "High Scores.dat";
 
 namespace {
@@ -108,18 +110,27 @@ bool writeEntryLine(std::FILE* file, int slot)
            std::fwrite(LINE_END, 1, lineEndLength, file) == lineEndLength;
 }
 
+// Records why the save fails, before cleaning up can change the system's last error.
+bool noteFailure(bool succeeded)
+{
+    if (!succeeded && highScoreSaveError == 0) {
+        highScoreSaveError = lastSystemError();
+    }
+    return succeeded;
+}
+
 bool writeTableTo(const char* path)
 {
     std::FILE* file = std::fopen(path, "wb");
-    if (file == nullptr) {
+    if (!noteFailure(file != nullptr)) {
         return false;
     }
     bool written = true;
     for (int slot = 0; slot < highScoreTable.highScoreCount && written; ++slot) {
-        written = writeEntryLine(file, slot);
+        written = noteFailure(writeEntryLine(file, slot));
     }
-    written = std::fflush(file) == 0 && written;
-    return std::fclose(file) == 0 && written;
+    written = noteFailure(std::fflush(file) == 0) && written;
+    return noteFailure(std::fclose(file) == 0) && written;
 }
 
 // Moves the whole entry, all 30 name bytes and the score.
@@ -170,7 +181,8 @@ void sortHighScores()
 
 bool saveHighScores()
 {
-    if (writeTableTo(TEMPORARY_FILE_NAME) && replaceFile(TEMPORARY_FILE_NAME, HIGH_SCORE_FILE_NAME)) {
+    highScoreSaveError = 0;
+    if (writeTableTo(TEMPORARY_FILE_NAME) && noteFailure(replaceFile(TEMPORARY_FILE_NAME, HIGH_SCORE_FILE_NAME))) {
         return true;
     }
     std::remove(TEMPORARY_FILE_NAME);

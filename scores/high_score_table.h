@@ -28,6 +28,10 @@ void sortHighScores();
 // exactly as it was. Returns whether the new table reached the file.
 bool saveHighScores();
 
+// Why the last save failed: the system's error code of the step that failed (GetLastError's
+// under Windows, errno's natively), or 0 after a save that succeeded.
+extern unsigned long highScoreSaveError;
+
 // Offers a finished game's score: when some slot, stored or empty, holds a lower score,
 // records that slot in highScoreInsertIndex and opens name entry for the score.
 void checkHighScore(int finishedScore);

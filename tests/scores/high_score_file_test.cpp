@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <climits>
 #include <cstring>
@@ -251,6 +252,7 @@ TEST_F(HighScoreFile, TemporaryFileThatCannotBeCreatedLeavesTheOldFileUntouched)
     ASSERT_EQ(mkdir(temporary.c_str(), 0700), 0);
     fillTable(3);
     EXPECT_FALSE(saveHighScores());
+    EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(EISDIR)) << "the reason is kept for the player";
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), OLD_FILE);
     rmdir(temporary.c_str());
 }
@@ -260,6 +262,7 @@ TEST_F(HighScoreFile, FolderInThePlaceOfTheFileIsNotReplacedAndNoTemporaryIsLeft
     ASSERT_EQ(mkdir(HIGH_SCORE_FILE_NAME, 0700), 0);
     fillTable(3);
     EXPECT_FALSE(saveHighScores());
+    EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(EISDIR));
     struct stat info;
     ASSERT_EQ(stat(HIGH_SCORE_FILE_NAME, &info), 0);
     EXPECT_TRUE(S_ISDIR(info.st_mode));
@@ -276,12 +279,13 @@ TEST_F(HighScoreFile, FileSizeLimitHitMidWriteLeavesTheOldFileUntouched)
         std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit limit = {100, 100};
         setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(saveHighScores() ? 0 : 3);
+        bool saved = saveHighScores();
+        _exit(saved ? 0 : highScoreSaveError == EFBIG ? 3 : 4);
     }
     int status = 0;
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 3) << "the save reports its failure";
+    EXPECT_EQ(WEXITSTATUS(status), 3) << "the save reports its failure and why";
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), OLD_FILE);
     EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
 }
