@@ -31,5 +31,8 @@ void showClosingMessage(const char* text);
 // Ask for the board to be repainted once the current message has been handled.
 void requestBoardRepaint();
 
+// The command that shows the ended game's solutions: offered from the end of a game to the next.
+void enableSolutions(bool enabled);
+
 // Open name entry for a score that earned a place in the high-score table.
 void openNameEntry(int finishedScore);

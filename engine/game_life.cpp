@@ -8,6 +8,7 @@
 #include "engine/deal.h"
 #include "engine/display.h"
 #include "engine/game_state.h"
+#include "engine/solutions_report.h"
 #include "engine/solver.h"
 #include "scores/high_score_table.h"
 
@@ -38,6 +39,7 @@ void showTimeLeft()
 
 void startNewGame()
 {
+    enableSolutions(false);
     clearFoundWords();
     dealBoard();
     solveBoard();
@@ -72,6 +74,9 @@ void endGame()
     enableWordEntry(false);
     // The closing box lets the player start a New Game meanwhile; the table gets this game's score.
     int finishedScore = gameState.score;
+    rememberEndedGame(finishedScore);
+    // Offered before the box, so that a New Game started while it is shown withdraws it again.
+    enableSolutions(true);
     char closingText[50];
     std::snprintf(closingText, sizeof closingText, " You got %d out of %d", finishedScore, gameState.solutionCount);
     showClosingMessage(closingText);

@@ -7,7 +7,10 @@
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 
-namespace {
+namespace
+{
+
+const char NO_LONGER_QUALIFIES_TITLE[] = "Lettro";
 
 std::string nameTyped(HWND nameField)
 {
@@ -17,10 +20,20 @@ std::string nameTyped(HWND nameField)
     return std::string(name.c_str());
 }
 
+// Another game's name, entered while this dialog stood open, can have taken the last place
+// this score would have had: the player is told rather than the name silently dropped.
+void tellScoreNoLongerQualifies(HWND dialog, int finishedScore)
+{
+    std::string text = "Your score of " + std::to_string(finishedScore) + " no longer makes the high-score table.";
+    MessageBoxA(dialog, text.c_str(), NO_LONGER_QUALIFIES_TITLE, MB_OK | MB_ICONINFORMATION);
+}
+
 void enterName(HWND dialog, HWND nameField)
 {
     int finishedScore = static_cast<int>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
-    enterHighScore(nameTyped(nameField).c_str(), finishedScore);
+    if (!enterHighScore(nameTyped(nameField).c_str(), finishedScore)) {
+        tellScoreNoLongerQualifies(dialog, finishedScore);
+    }
     closeChildDialog(dialog);
 }
 

@@ -50,6 +50,10 @@ void showClosingMessage(const char*)
 {
 }
 
+void enableSolutions(bool)
+{
+}
+
 void requestBoardRepaint()
 {
 }

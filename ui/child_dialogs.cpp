@@ -1,20 +1,70 @@
 // Opening and closing the modeless child dialogs of the main window.
 #include "ui/child_dialogs.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "ui/ui_state.h"
+
+namespace
+{
+
+std::vector<HWND> openChildren;
+HHOOK keyboardHook = nullptr;
+
+// The open child dialog that `window` belongs to, or null.
+HWND childDialogOf(HWND window)
+{
+    if (window == nullptr) {
+        return nullptr;
+    }
+    HWND root = GetAncestor(window, GA_ROOT);
+    bool isOpenChild = std::find(openChildren.begin(), openChildren.end(), root) != openChildren.end();
+    return isOpenChild ? root : nullptr;
+}
+
+// Sees every message a loop takes from the queue; one the dialog manager has handled for a child
+// dialog becomes WM_NULL, so the loop that took it does nothing more with it.
+LRESULT CALLBACK childDialogKeyboardProc(int code, WPARAM removal, LPARAM message)
+{
+    MSG* taken = reinterpret_cast<MSG*>(message);
+    if (code == HC_ACTION && removal == PM_REMOVE && taken->message >= WM_KEYFIRST && taken->message <= WM_KEYLAST) {
+        HWND child = childDialogOf(taken->hwnd);
+        if (child != nullptr && IsDialogMessageA(child, taken)) {
+            taken->message = WM_NULL;
+        }
+    }
+    return CallNextHookEx(keyboardHook, code, removal, message);
+}
+
+} // namespace
+
+void installChildDialogKeyboard()
+{
+    if (keyboardHook == nullptr) {
+        keyboardHook = SetWindowsHookExA(WH_GETMESSAGE, childDialogKeyboardProc, nullptr, GetCurrentThreadId());
+    }
+}
 
 void openChildDialog(int templateId, DLGPROC procedure, LPARAM parameter)
 {
+    // A dialog destroyed some other way (the process's end, a test) is forgotten here.
+    openChildren.erase(
+        std::remove_if(openChildren.begin(), openChildren.end(), [](HWND child) { return !IsWindow(child); }),
+        openChildren.end());
     EnableWindow(mainWindow, FALSE);
     HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(templateId), mainWindow, procedure, parameter);
     if (dialog == nullptr) {
         EnableWindow(mainWindow, TRUE);
+        return;
     }
+    openChildren.push_back(dialog);
 }
 
 // A modeless dialog is only hidden by EndDialog; destroying it keeps closed dialogs from piling up.
 void closeChildDialog(HWND dialog)
 {
+    openChildren.erase(std::remove(openChildren.begin(), openChildren.end(), dialog), openChildren.end());
     EndDialog(dialog, 0);
     EnableWindow(mainWindow, TRUE);
     DestroyWindow(dialog);

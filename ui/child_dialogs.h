@@ -7,6 +7,10 @@
 // cannot be created, so a failure never leaves the game unusable.
 void openChildDialog(int templateId, DLGPROC procedure, LPARAM parameter);
 
+// Gives the open child dialogs their keyboard (Enter, Tab, Shift+Tab) in whatever message loop
+// runs: the main window's modal loop serves only the main window's. Installed once per thread.
+void installChildDialogKeyboard();
+
 // Ends the dialog and gives the main window its input back.
 void closeChildDialog(HWND dialog);
 

@@ -81,6 +81,11 @@ void showClosingMessage(const char* text)
     MessageBoxA(nullptr, text, CLOSING_TITLE, MB_OK);
 }
 
+void enableSolutions(bool enabled)
+{
+    EnableMenuItem(GetMenu(mainWindow), IDM_SOLUTIONS, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
 void requestBoardRepaint()
 {
     InvalidateRect(mainWindow, nullptr, FALSE);

@@ -8,10 +8,12 @@
 #include "engine/submission.h"
 #include "scores/high_score_table.h"
 #include "scores/high_scores_dialog.h"
+#include "scores/save_failure_report.h"
 #include "ui/about_box.h"
 #include "ui/board_painting.h"
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/solutions_dialog.h"
 #include "ui/tile_picking.h"
 #include "ui/ui_state.h"
 
@@ -42,6 +44,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     SendDlgItemMessageA(hwnd, IDC_WORD_FIELD, EM_SETSEL, static_cast<WPARAM>(-1), -1);
     loadHighScores();
     sortHighScores();
+    installChildDialogKeyboard();
 }
 
 // Commands are told apart by the low word of wParam alone.
@@ -55,7 +58,7 @@ INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
         startNewGame();
         return FALSE;
     case IDM_EXIT:
-        saveHighScores();
+        saveHighScoresOrReport(hwnd);
         EndDialog(hwnd, 0);
         return TRUE;
     case IDM_ABOUT:
@@ -66,6 +69,9 @@ INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
         return FALSE;
     case IDM_HELP:
         openHelp(hwnd);
+        return FALSE;
+    case IDM_SOLUTIONS:
+        openSolutions(hwnd);
         return FALSE;
     default:
         return FALSE;
@@ -105,7 +111,7 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
         return FALSE;
     case WM_CLOSE:
         EndDialog(hwnd, 0);
-        saveHighScores();
+        saveHighScoresOrReport(hwnd);
         return TRUE;
     case WM_INITDIALOG:
         initialiseMainWindow(hwnd, timeDisplay, wordField);

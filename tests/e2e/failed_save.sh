@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A save that cannot happen: Lettro runs with no room to write a byte (a file-size limit, which stops
-# root too). Exit still ends the game normally, and the old "High Scores.dat" is left exactly as it was.
+# root too). Exit tells the player, then ends the game normally; the old "High Scores.dat" is left
+# exactly as it was.
 set -eEu
 SCENARIO=failed-save
 # shellcheck source=lettro_session.sh
@@ -32,8 +33,17 @@ expect_high_score_row 1 "Bob" 20
 expect_high_score_row 2 "Carol" 30
 close_high_scores
 
-step "leaving the game (Alt+F, X)"
-exit_lettro
+step "leaving the game (Alt+F, X): the failed save is reported"
+choose_from_file_menu x
+wait_for_window Error 30
+wait_for_screen save-failed dialog_shown Error
+read_window Error
+box_text=$(text_of 65535)
+opening='The high scores could not be saved to "High Scores.dat".\n\n'
+[[ "$box_text" == "$opening"[[:alpha:]]* ]] || fail "the failed save's box says \"$box_text\", not the file and a reason"
+log "the box says: $box_text"
+click_control Error "$BOX_OK"
+expect_game_ends 30
 
 step "checking that the old file is untouched"
 expect_same_bytes "$GAME_FOLDER/High Scores.dat" "$E2E_OUT/old-high-scores" "High Scores.dat after a failed save"

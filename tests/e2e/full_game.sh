@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A whole game as a player plays it: words typed and clicked, three minutes run out, the closing box,
-# a name entered, the High Scores dialog, Exit, and the high-score file the game leaves behind.
+# a name entered with Enter, the High Scores and Solutions dialogs, Exit, and the high-score file.
 set -eEu
 SCENARIO=full-game
 # shellcheck source=lettro_session.sh
@@ -71,6 +71,19 @@ distinct_solutions_handed_in() {
     done | sort -u | wc -l
 }
 
+# The solutions as the Solutions dialog should list them: lettro-solve's order, the player's marked.
+marked_solutions() {
+    local found word
+    found=$(printf '%s\n' "${HANDED_IN[@]}" | tr a-z A-Z)
+    while IFS= read -r word; do
+        if grep -qxF -- "$word" <<<"$found"; then
+            printf '* %s\n' "$word"
+        else
+            printf '%s\n' "$word"
+        fi
+    done <"$SOLUTIONS"
+}
+
 capitalised() {
     printf '%s%s' "$(printf '%s' "${1:0:1}" | tr a-z A-Z)" "$(printf '%s' "${1:1}" | tr A-Z a-z)"
 }
@@ -134,14 +147,14 @@ step "answering the closing box"
 click_control Congratulations "$BOX_OK"
 wait_for_window_gone Congratulations 10
 
-step "entering a name"
+step "entering a name and pressing Enter"
 wait_for_window "Enter Name" 10
 wait_for_screen enter-name dialog_shown "Enter Name"
 read_window Lettro
 expect_equal "$WINDOW_ENABLED" 0 "main window enabled (1) or not (0) while the name is entered"
 type_text "$PLAYER"
 wait_for_text "Enter Name" "$NAME_FIELD" "$PLAYER"
-click_control "Enter Name" "$NAME_OK"
+press Return
 wait_for_window_gone "Enter Name" 10
 read_window Lettro
 expect_equal "$WINDOW_ENABLED" 1 "main window enabled (1) or not (0) after the name was entered"
@@ -158,6 +171,17 @@ for slot in 1 2 3 4 5 6 7 8 9; do
     expect_high_score_row "$slot" "" 0
 done
 close_high_scores
+
+step "opening Solutions (Alt+F, S): every word of the board, the player's own marked"
+choose_from_file_menu s
+wait_for_window Solutions 10
+# Its word list is white: a smaller share of the dialog has the face colour.
+wait_for_screen solutions dialog_shown Solutions 0.2
+expect_text "$SOLUTIONS_TALLY" "You found $(distinct_solutions_handed_in) of $SOLUTION_COUNT" "Solutions tally"
+expect_equal "$(list_items_of "$SOLUTIONS_LIST")" "$(marked_solutions)" "Solutions list"
+expect_equal "$(list_items_of "$SOLUTIONS_LIST" | grep -c '^\* ')" "$(distinct_solutions_handed_in)" "words marked"
+press Return
+wait_for_window_gone Solutions 10
 
 step "leaving the game (Alt+F, X)"
 exit_lettro

@@ -20,6 +20,9 @@ BOARD_PIXELS=240
 BOX_OK=1
 NAME_OK=2009
 HIGH_SCORES_OK=1
+# The tally line and the word list of "Solutions".
+SOLUTIONS_TALLY=3001
+SOLUTIONS_LIST=3002
 # The name field of "Enter Name", and the main window's controls.
 NAME_FIELD=40002
 FOUND_WORDS=2001
@@ -200,7 +203,7 @@ press() {
     xdotool key --delay 80 "$@"
 }
 
-# Alt+F, then the item's underlined letter: N (New Game), H (High Scores), X (Exit).
+# Alt+F, then the item's underlined letter: N (New Game), H (High Scores), S (Solutions), X (Exit).
 choose_from_file_menu() {
     press alt+f "$1"
 }
@@ -352,13 +355,13 @@ board_blank() {
     at_least "$share" 1 || { echo "the board area of $SHOT is not blank: $share of it is background" >&2; return 1; }
 }
 
-# The dialog TITLE is on screen: most of its rectangle shows the dialogs' face colour.
+# The dialog TITLE is on screen: a SHARE of its rectangle (most, unless told) shows the dialogs' face colour.
 dialog_shown() {
     read_window "$1"
     local left top right bottom share
     read -r left top right bottom <<<"$WINDOW_PLACE"
     share=$(colour_share "$left" "$top" $((right - left)) $((bottom - top)) "$FACE")
-    at_least "$share" 0.5 || { echo "\"$1\" does not show in $SHOT: $share of it has its face colour" >&2; return 1; }
+    at_least "$share" "${2:-0.5}" || { echo "\"$1\" does not show in $SHOT: $share of it has its face colour" >&2; return 1; }
 }
 
 # Reads the sixteen letters off the latest screenshot into BOARD, in reading order; fails when a

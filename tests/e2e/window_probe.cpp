@@ -45,6 +45,20 @@ std::string windowText(HWND window)
     return text;
 }
 
+// A text of several lines on one line of the probe's output: each line end as the two characters \n.
+std::string onOneLine(const std::string& text)
+{
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c != '\r') {
+            line += c;
+        }
+    }
+    return line;
+}
+
 std::string classOf(HWND window)
 {
     char name[64] = "";
@@ -77,7 +91,7 @@ BOOL CALLBACK printControl(HWND control, LPARAM)
     int id = GetDlgCtrlID(control);
     std::string kind = classOf(control);
     std::printf("control\t%d\t%s\t%d\t%ld %ld %ld %ld\t%s\n", id, kind.c_str(), IsWindowEnabled(control) ? 1 : 0,
-                place.left, place.top, place.right, place.bottom, windowText(control).c_str());
+                place.left, place.top, place.right, place.bottom, onOneLine(windowText(control)).c_str());
     if (lstrcmpiA(kind.c_str(), "ListBox") == 0) {
         printListItems(control, id);
     }

@@ -1,6 +1,7 @@
 // The life of a game: New Game, 180 ticks, the closing tally and the score offered to the table.
 #include "engine/game_life.h"
 
+#include "engine/solutions_report.h"
 #include "engine/submission.h"
 #include "scores/high_score_table.h"
 #include "tests/fakes/engine_fixture.h"
@@ -36,7 +37,8 @@ TEST_F(GameLife, NewGameDealsSolvesResetsAndStartsTheCountdownInOrder)
 {
     startNewGame();
     EXPECT_EQ(displayEvents,
-              (std::vector<std::string>{"clearFound", "repaint", "score:0", "entry:on", "timer:start"}));
+              (std::vector<std::string>{"solutions:off", "clearFound", "repaint", "score:0", "entry:on",
+                                        "timer:start"}));
     EXPECT_EQ(solutionsText(), "AB BA ABBA AA");
     EXPECT_TRUE(gameState.boardDealt);
     EXPECT_EQ(gameState.secondsLeft, 180);
@@ -59,8 +61,22 @@ TEST_F(GameLife, WholeGameCountsDownAndEndsOnTheHundredAndEightiethTick)
     EXPECT_TRUE(eventsStartingWith("closing:").empty());
     displayEvents.clear();
     tick(1);
-    EXPECT_EQ(displayEvents, (std::vector<std::string>{"time:0:00", "timer:stop", "entry:off",
+    EXPECT_EQ(displayEvents, (std::vector<std::string>{"time:0:00", "timer:stop", "entry:off", "solutions:on",
                                                        "closing: You got 2 out of 4", "nameEntry:2"}));
+}
+
+TEST_F(GameLife, SolutionsAfterTheEndMarkTheWordsFoundInTime)
+{
+    startNewGame();
+    handIn("ab");
+    handIn("zz");
+    handIn("Ba");
+    handIn("ab");
+    tick(180);
+    fakeWordField = "aa";
+    submitWord(SUBMIT_DOUBLE_CLICK);
+    EXPECT_EQ(solutionsTally(), "You found 2 of 4") << "a word handed in after the time neither counts nor shows";
+    EXPECT_EQ(solutionLines(), (std::vector<std::string>{"* AB", "* BA", "ABBA", "AA"}));
 }
 
 TEST_F(GameLife, TicksAfterTheEndShowNothingAndDoNotEndTheGameAgain)
@@ -114,6 +130,8 @@ TEST_F(GameLife, EmptyDictionaryTallyIsZeroOutOfZeroAndOffersNothing)
     tick(180);
     EXPECT_EQ(eventsStartingWith("closing:"), std::vector<std::string>{"closing: You got 0 out of 0"});
     EXPECT_TRUE(eventsStartingWith("nameEntry:").empty());
+    EXPECT_EQ(solutionsTally(), "You found 0 of 0");
+    EXPECT_TRUE(solutionLines().empty());
 }
 
 TEST_F(GameLife, FinishedScoreIsOfferedEvenWhenANewGameStartsWhileTheBoxIsShown)

@@ -90,6 +90,11 @@ void showClosingMessage(const char* text)
     }
 }
 
+void enableSolutions(bool enabled)
+{
+    displayEvents.push_back(enabled ? "solutions:on" : "solutions:off");
+}
+
 void requestBoardRepaint()
 {
     displayEvents.push_back("repaint");

@@ -1,6 +1,9 @@
 // The child dialogs under Wine: High Scores, Enter Name, About and Help, opened from the main window.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 #include "engine/game_state.h"
 #include "scores/high_score_table.h"
 #include "ui/child_dialogs.h"
@@ -27,7 +30,7 @@ class Dialogs : public ::testing::Test {
 
     void TearDown() override
     {
-        for (const char* caption : {"High Scores", "Enter Name", "About"}) {
+        for (const char* caption : {"High Scores", "Enter Name", "About", "Solutions"}) {
             while (HWND child = FindWindowA(nullptr, caption)) {
                 DestroyWindow(child);
             }
@@ -135,6 +138,137 @@ TEST_F(Dialogs, GameEndingWhileHighScoresIsOpenOpensEnterNameBesideIt)
     SetDlgItemTextA(enterName, IDC_NAME_FIELD, "Zed");
     clickButton(enterName, IDC_NAME_OK);
     EXPECT_STREQ(highScoreTable.highScoreNames[0], "Zed");
+}
+
+// A key as the keyboard delivers it: posted to the control that has the focus.
+void pressKey(WPARAM key, bool shift = false)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    HWND focus = GetFocus();
+    PostMessageA(focus, WM_KEYDOWN, key, 1);
+    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+    pumpMessages();
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+void typeKeys(const std::string& text)
+{
+    for (char c : text) {
+        PostMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(c), 1);
+    }
+    pumpMessages();
+}
+
+TEST_F(Dialogs, KeyboardMovesTheFocusAndEnterPressesOkInEveryChildDialog)
+{
+    open();
+    HWND scores = openChild(IDM_HIGH_SCORES, "High Scores");
+    pressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(scores, IDC_SCORE_NAME_FIRST + 18)) << "Tab: from OK to the top row";
+    pressKey(VK_TAB, true);
+    pressKey(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), GetDlgItem(scores, IDC_SCORE_VALUE_FIRST)) << "Shift+Tab: back past OK to the bottom row";
+    for (const char* caption : {"High Scores", "About"}) {
+        HWND child = FindWindowA(nullptr, caption);
+        if (child == nullptr) {
+            child = openChild(IDM_ABOUT, caption);
+        }
+        pressKey(VK_ESCAPE);
+        EXPECT_TRUE(IsWindow(child)) << caption << ": Escape does nothing";
+        pressKey(VK_RETURN);
+        EXPECT_FALSE(IsWindow(child)) << caption << ": Enter presses OK";
+        EXPECT_TRUE(IsWindowEnabled(dialog));
+    }
+    finishGameScoringOne();
+    HWND enterName = FindWindowA(nullptr, "Enter Name");
+    typeKeys("Kim");
+    pressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(enterName, IDC_NAME_OK));
+    pressKey(VK_TAB, true);
+    pressKey(VK_ESCAPE);
+    ASSERT_TRUE(IsWindow(enterName)) << "Escape does not leave Enter Name";
+    pressKey(VK_RETURN);
+    EXPECT_FALSE(IsWindow(enterName));
+    EXPECT_STREQ(highScoreTable.highScoreNames[0], "Kim");
+    EXPECT_EQ(highScoreTable.highScoreScores[0], 1);
+}
+
+TEST_F(Dialogs, NameWhoseScoreNoLongerMakesTheTableIsToldAndLeavesTheTableAlone)
+{
+    std::string table = scoreLine("Low", 0);
+    for (int entry = 1; entry < HIGH_SCORE_SLOTS; ++entry) {
+        table += scoreLine("High", 2);
+    }
+    open(table);
+    finishGameScoringOne();
+    HWND first = FindWindowA(nullptr, "Enter Name");
+    finishGameScoringOne();
+    HWND second = FindWindowExA(nullptr, nullptr, nullptr, "Enter Name");
+    if (second == first) {
+        second = FindWindowExA(nullptr, first, nullptr, "Enter Name");
+    }
+    ASSERT_NE(second, nullptr) << "two games, two names asked for";
+    SetDlgItemTextA(first, IDC_NAME_FIELD, "One");
+    clickButton(first, IDC_NAME_OK);
+    HighScoreTable before = highScoreTable;
+    answerNextMessageBox();
+    SetDlgItemTextA(second, IDC_NAME_FIELD, "Two");
+    clickButton(second, IDC_NAME_OK);
+    EXPECT_EQ(lastAnsweredBox().text, "Your score of 1 no longer makes the high-score table.");
+    EXPECT_EQ(lastAnsweredBox().owner, second);
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_EQ(std::memcmp(&before, &highScoreTable, sizeof before), 0) << "the table is unchanged";
+}
+
+// Every letter is a word here, so the solutions are the board's letters in alphabetical order.
+std::vector<std::string> expectedSolutionLines(char found)
+{
+    std::vector<std::string> lines;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (std::memchr(gameState.tileLetters, letter, TILE_COUNT) != nullptr) {
+            lines.push_back((letter == found ? "* " : "") + std::string(1, letter));
+        }
+    }
+    return lines;
+}
+
+std::vector<std::string> listItems(HWND list)
+{
+    std::vector<std::string> items;
+    for (LRESULT item = 0; item < SendMessageA(list, LB_GETCOUNT, 0, 0); ++item) {
+        char text[64] = {};
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
+        items.push_back(text);
+    }
+    return items;
+}
+
+TEST_F(Dialogs, SolutionsAreOfferedFromTheEndOfAGameToTheNextAndShowTheEndedBoard)
+{
+    open();
+    HMENU menu = GetMenu(dialog);
+    EXPECT_NE(GetMenuState(menu, IDM_SOLUTIONS, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_EQ(openChild(IDM_SOLUTIONS, "Solutions"), nullptr) << "grayed, the command does nothing";
+    HWND scores = openChild(IDM_HIGH_SCORES, "High Scores");
+    finishGameScoringOne();
+    clickButton(scores, IDOK);
+    ASSERT_NE(FindWindowA(nullptr, "Enter Name"), nullptr) << "still open from the game's end";
+    EXPECT_EQ(GetMenuState(menu, IDM_SOLUTIONS, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    HWND solutions = openChild(IDM_SOLUTIONS, "Solutions");
+    ASSERT_NE(solutions, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(dialog));
+    EXPECT_EQ(controlText(solutions, IDC_SOLUTIONS_TALLY), "You found 1 of " + std::to_string(gameState.solutionCount));
+    EXPECT_EQ(listItems(GetDlgItem(solutions, IDC_SOLUTIONS_LIST)), expectedSolutionLines(gameState.tileLetters[0]));
+    pressKey(VK_RETURN);
+    EXPECT_FALSE(IsWindow(solutions));
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+    SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+    EXPECT_NE(GetMenuState(menu, IDM_SOLUTIONS, MF_BYCOMMAND) & MF_GRAYED, 0u) << "New Game withdraws it";
+    EXPECT_EQ(openChild(IDM_SOLUTIONS, "Solutions"), nullptr);
 }
 
 TEST_F(Dialogs, AboutShowsSevenLinesAndTheBTile)

@@ -255,4 +255,25 @@ TEST(Leaving, CloseBoxSavesTheTableOnce)
     checkSavedOnceOn(openMainWindow(EVERY_LETTER, UNSORTED_TABLE), WM_CLOSE, 0);
 }
 
+TEST(Leaving, SaveThatFailsTellsThePlayerWhichFileAndWhy)
+{
+    HWND dialog = openMainWindow(EVERY_LETTER);
+    ASSERT_TRUE(CreateDirectoryA((workingFolder() + "\\High Scores.dat").c_str(), nullptr));
+    answerNextMessageBox();
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    AnsweredBox box = lastAnsweredBox();
+    ASSERT_TRUE(box.seen);
+    EXPECT_EQ(box.title, "Error");
+    EXPECT_EQ(box.owner, dialog);
+    const std::string opening = "The high scores could not be saved to \"High Scores.dat\".\r\n\r\n";
+    EXPECT_EQ(box.text.substr(0, opening.size()), opening);
+    char reason[256] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_ACCESS_DENIED, 0, reason, sizeof reason, nullptr);
+    EXPECT_EQ(box.text.substr(opening.size()), std::string(reason).substr(0, std::strcspn(reason, "\r\n")))
+        << "the system's reason for refusing to put a file in a folder's place";
+    EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat.new"), "<missing>");
+    RemoveDirectoryA((workingFolder() + "\\High Scores.dat").c_str());
+    DestroyWindow(dialog);
+}
+
 } // namespace

@@ -1,4 +1,4 @@
-// The dialog templates as compiled into the program: every style, id, class, caption and rectangle.
+// The dialog templates and the menu as compiled into the program: every style, id, class, text and rectangle.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -181,6 +181,39 @@ TEST(Templates, AboutAndEnterName)
         {IDC_NAME_FIELD, EDIT, "", 6, 5, 139, 13, CV | WS_BORDER | WS_TABSTOP | ES_LEFT, 0},
         {IDC_NAME_OK, BUTTON, "OK", 50, 27, 50, 14, CV | WS_TABSTOP | BS_DEFPUSHBUTTON, 0},
     });
+}
+
+// One line an item, a pop-up's items indented below it: its text, its command id, whether grayed.
+std::string describeMenu(HMENU menu, const std::string& indent = "")
+{
+    std::string lines;
+    for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+        char text[64] = {};
+        GetMenuStringA(menu, static_cast<UINT>(item), text, sizeof text, MF_BYPOSITION);
+        UINT state = GetMenuState(menu, static_cast<UINT>(item), MF_BYPOSITION);
+        lines += indent + text;
+        if (HMENU popup = GetSubMenu(menu, item)) {
+            lines += "\n" + describeMenu(popup, indent + "  ");
+            continue;
+        }
+        lines += " " + std::to_string(GetMenuItemID(menu, item)) + ((state & MF_GRAYED) != 0 ? " grayed" : "") + "\n";
+    }
+    return lines;
+}
+
+TEST(Templates, MainMenu)
+{
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(303));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(describeMenu(menu), "&File\n"
+                                  "  &New Game 40000\n"
+                                  "  &High Scores 40003\n"
+                                  "  &Solutions 40005 grayed\n"
+                                  "  E&xit 40001\n"
+                                  "Help\n"
+                                  "  Help 40004\n"
+                                  "  About 40002\n");
+    DestroyMenu(menu);
 }
 
 } // namespace

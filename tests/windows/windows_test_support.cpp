@@ -22,9 +22,11 @@ std::string makeWorkingFolder()
 {
     char base[MAX_PATH];
     GetTempPathA(MAX_PATH, base);
+    // Wine hands out the same few process ids run after run, so the start time keeps each run's own.
+    static const ULONGLONG runStart = GetTickCount64();
     static int serial = 0;
     std::string folder = std::string(base) + "lettro-ui-" + std::to_string(GetCurrentProcessId()) + "-" +
-                         std::to_string(++serial);
+                         std::to_string(runStart) + "-" + std::to_string(++serial);
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }

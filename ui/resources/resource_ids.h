@@ -9,6 +9,7 @@
 #define IDD_ABOUT 304
 #define IDD_HIGH_SCORES 306
 #define IDD_ENTER_NAME 307
+#define IDD_SOLUTIONS 308
 
 // Menu of the main window
 #define IDR_MAIN_MENU 303
@@ -34,6 +35,10 @@
 #define IDC_SCORE_NAME_FIRST 1000
 #define IDC_SCORE_VALUE_FIRST 1001
 
+// "Solutions": the tally line and the list of the board's words
+#define IDC_SOLUTIONS_TALLY 3001
+#define IDC_SOLUTIONS_LIST 3002
+
 // "About" text
 #define IDC_ABOUT_TEXT 1020
 
@@ -43,6 +48,7 @@
 #define IDM_ABOUT 40002
 #define IDM_HIGH_SCORES 40003
 #define IDM_HELP 40004
+#define IDM_SOLUTIONS 40005
 
 // Tile bitmaps "A" to "Z" in alphabetical order: TILE_BITMAP_FIRST + the letter's place
 #define TILE_BITMAP_FIRST 10001

@@ -1,0 +1,45 @@
+// What the board held, told to the player after a game: the tally and every solution, marked.
+#include "engine/solutions_report.h"
+
+#include "engine/game_state.h"
+
+namespace
+{
+
+const char FOUND_MARK[] = "* ";
+
+int endedScore = 0;
+// The words entered in time are the first ones of enteredList: it only grows during a game.
+int enteredInTime = 0;
+
+} // namespace
+
+void rememberEndedGame(int finishedScore)
+{
+    endedScore = finishedScore;
+    enteredInTime = gameState.enteredCount;
+}
+
+std::string solutionsTally()
+{
+    return "You found " + std::to_string(endedScore) + " of " + std::to_string(gameState.solutionCount);
+}
+
+std::vector<std::string> solutionLines()
+{
+    std::vector<bool> found(static_cast<std::size_t>(gameState.solutionCount), false);
+    for (int entered = 0; entered < enteredInTime; ++entered) {
+        int solution =
+            findWord(gameState.solutionList, gameState.solutionCount, wordAt(gameState.enteredList, entered));
+        if (solution >= 0) {
+            found[static_cast<std::size_t>(solution)] = true;
+        }
+    }
+    std::vector<std::string> lines;
+    lines.reserve(found.size());
+    for (int solution = 0; solution < gameState.solutionCount; ++solution) {
+        std::string word(wordAt(gameState.solutionList, solution));
+        lines.push_back(found[static_cast<std::size_t>(solution)] ? FOUND_MARK + word : word);
+    }
+    return lines;
+}

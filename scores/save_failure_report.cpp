@@ -1,0 +1,36 @@
+// A save that fails at the end is reported: the player would otherwise lose the table unaware.
+#include "scores/save_failure_report.h"
+
+#include <string>
+
+#include "scores/high_score_table.h"
+
+namespace
+{
+
+const char SAVE_FAILURE_TITLE[] = "Error";
+
+// The system's own words for an error code, without the line end it ends with.
+std::string systemReason(unsigned long error)
+{
+    char text[512] = {};
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                                  sizeof text, nullptr);
+    std::string reason(text, length);
+    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' ')) {
+        reason.pop_back();
+    }
+    return reason.empty() ? "Error " + std::to_string(error) + "." : reason;
+}
+
+} // namespace
+
+void saveHighScoresOrReport(HWND owner)
+{
+    if (saveHighScores()) {
+        return;
+    }
+    std::string text = std::string("The high scores could not be saved to \"") + HIGH_SCORE_FILE_NAME + "\".\r\n\r\n" +
+                       systemReason(highScoreSaveError);
+    MessageBoxA(owner, text.c_str(), SAVE_FAILURE_TITLE, MB_OK | MB_ICONEXCLAMATION);
+}
