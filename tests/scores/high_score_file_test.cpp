@@ -146,6 +146,23 @@ TEST_F(HighScoreFile, NameBytesAreKeptWholeZeroBytesAndCarriageReturnsIncluded)
     EXPECT_EQ(highScoreTable.highScoreScores[0], 3);
 }
 
+TEST_F(HighScoreFile, CtrlZEndsTheFileAndTheLineItCutsIsKept)
+{
+    loadFrom(padded("Al") + "12\nBe\x1A" "a7\n" + padded("late") + "9\n");
+    ASSERT_EQ(highScoreTable.highScoreCount, 2);
+    EXPECT_EQ(nameOf(1), padded("Be"));
+    loadFrom(padded("Cy") + "4\x1A" "5\n");
+    EXPECT_EQ(highScoreTable.highScoreScores[0], 4);
+}
+
+TEST_F(HighScoreFile, CtrlZInANameIsSavedAsASpaceSoTheNameReadsBackWhole)
+{
+    putEntry(0, "A\x1A" "B", 5);
+    highScoreTable.highScoreCount = 1;
+    ASSERT_TRUE(saveHighScores());
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), padded("A B") + "5\n");
+}
+
 TEST_F(HighScoreFile, ScoreFieldIsReadAsAtoiWouldButHeldAtTheLimits)
 {
     const std::pair<const char*, int> fields[] = {{"  7", 7},          {"12x", 12},         {"-5", -5},
