@@ -149,7 +149,8 @@ bool writeTableTo(const char* path)
     for (int slot = 0; slot < highScoreTable.highScoreCount && written; ++slot) {
         written = noteFailure(writeEntryLine(file, slot));
     }
-    written = noteFailure(std::fflush(file) == 0) && written;
+    // A power cut after the replacement must find the new bytes on the disk, not an empty file.
+    written = written && noteFailure(flushToDisk(file));
     return noteFailure(std::fclose(file) == 0) && written;
 }
 
