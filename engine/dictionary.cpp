@@ -18,6 +18,8 @@ const char PATH_SEPARATOR = '/';
 
 const char DICTIONARY_FILE_NAME[] = "words.dic";
 const char UTF8_BYTE_ORDER_MARK[] = "\xEF\xBB\xBF";
+// Old word lists end with a Ctrl-Z, which Windows' text-mode reads take as the end of the file.
+const char END_OF_FILE_MARK = '\x1A';
 
 // Words are read in pieces of this size, straight into the dictionary's byte block just past the
 // words already stored, so that the block never holds more than those words and one piece.
@@ -117,6 +119,16 @@ void keepWithinCapacity(const WordList& list, Split& split)
     }
 }
 
+// Reads the next piece into `into`, up to the first end-of-file mark if there is one; `ended`
+// tells that the file has nothing more to give.
+std::size_t readPiece(std::FILE* file, char* into, bool& ended)
+{
+    std::size_t got = std::fread(into, 1, PIECE_BYTES, file);
+    const char* mark = static_cast<const char*>(std::memchr(into, END_OF_FILE_MARK, got));
+    ended = mark != nullptr || std::feof(file) != 0;
+    return mark != nullptr ? static_cast<std::size_t>(mark - into) : got;
+}
+
 // Reads the file's words into the list from slot `count` on, counting them in `count`; false when
 // the file could not be read to its end.
 bool readWords(std::FILE* file, WordList& list, int& count)
@@ -124,17 +136,18 @@ bool readWords(std::FILE* file, WordList& list, int& count)
     Split split = {bytesBefore(list, count), 0, count};
     forgetSlotsFrom(list, count);
     reserveForFile(list, fileLength(file));
-    while (split.count < WORD_LIST_CAPACITY && split.written <= MAX_BLOCK_BYTES) {
+    bool ended = false;
+    while (!ended && split.count < WORD_LIST_CAPACITY && split.written <= MAX_BLOCK_BYTES) {
         list.bytes.resize(split.written + PIECE_BYTES);
-        std::size_t got = std::fread(list.bytes.data() + split.written, 1, PIECE_BYTES, file);
+        std::size_t got = readPiece(file, list.bytes.data() + split.written, ended);
         if (got == 0) {
             break;
         }
         splitPiece(list, split, got);
         keepWithinCapacity(list, split);
     }
-    // The end of the file ends its last word.
-    if (split.inWord != 0 && std::feof(file)) {
+    // The end of the file, or its end-of-file mark, ends its last word.
+    if (split.inWord != 0 && ended) {
         list.ends[static_cast<std::size_t>(split.count++)] = static_cast<std::uint32_t>(split.written);
     }
     list.bytes.resize(split.written);

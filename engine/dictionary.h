@@ -23,6 +23,7 @@ void buildDictionaryPath();
 
 // Reads gameState.dictionaryPath into the dictionary, uppercased, in file order, up to the
 // list's capacity (further words are ignored), and indexes it; a UTF-8 byte-order mark opening
-// the file is skipped. Returns false when the file could not be read; the game ignores that and
+// the file is skipped, and a Ctrl-Z byte (0x1A) ends the file as a Windows text-mode read
+// would: a word cut by it is kept as far as it goes. Returns false when the file could not be read; the game ignores that and
 // plays with whatever was stored.
 bool loadDictionary();

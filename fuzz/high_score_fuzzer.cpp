@@ -53,11 +53,12 @@ int scoreOf(const std::string& field)
     return static_cast<int>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, value)));
 }
 
-// The first ten lines as entries: an independent reading of the file's rules.
+// The first ten lines before the first Ctrl-Z, as entries: an independent reading of the
+// file's rules.
 std::vector<Entry> expectedEntries(const std::string& bytes)
 {
     std::vector<Entry> entries;
-    for (const std::string& line : linesOf(bytes)) {
+    for (const std::string& line : linesOf(bytes.substr(0, bytes.find('\x1A')))) {
         if (entries.size() == static_cast<std::size_t>(HIGH_SCORE_SLOTS)) {
             break;
         }

@@ -1,7 +1,14 @@
 // Putting a finished file in the place of another in one step, and the platform's error codes.
 #pragma once
 
-// Replaces `target` with `replacement` (rename natively, MoveFileExA under Windows).
+#include <cstdio>
+
+// Forces what has been written to `file` onto the disk (fflush, then FlushFileBuffers under
+// Windows, fsync natively): a power cut after the replacement must not find the new file empty.
+bool flushToDisk(std::FILE* file);
+
+// Replaces `target` with `replacement` (rename natively, MoveFileExA under Windows), and
+// natively records the new name on the disk too, by syncing the target's folder.
 bool replaceFile(const char* replacement, const char* target);
 
 // The error code of the platform call that failed last (GetLastError under Windows, errno natively).

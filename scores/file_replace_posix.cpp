@@ -1,12 +1,43 @@
-// rename replaces an existing target atomically on POSIX systems.
+// rename replaces an existing target atomically on POSIX systems; fsync makes it last.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
+#include <string>
 
 #include "scores/file_replace.h"
 
+namespace {
+
+// The rename lives in the folder's own data, which reaches the disk only when the folder is
+// synced. By then the new file is in place, so a failure here cannot undo the save.
+void syncFolderOf(const char* path)
+{
+    std::string name = path;
+    std::size_t lastSeparator = name.rfind('/');
+    std::string folder = lastSeparator == std::string::npos ? "." : name.substr(0, lastSeparator + 1);
+    int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor >= 0) {
+        fsync(descriptor);
+        close(descriptor);
+    }
+}
+
+} // namespace
+
+bool flushToDisk(std::FILE* file)
+{
+    return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+}
+
 bool replaceFile(const char* replacement, const char* target)
 {
-    return std::rename(replacement, target) == 0;
+    if (std::rename(replacement, target) != 0) {
+        return false;
+    }
+    syncFolderOf(target);
+    return true;
 }
 
 unsigned long lastSystemError()

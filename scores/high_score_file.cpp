@@ -1,4 +1,5 @@
 // "High Scores.dat": one line per entry, 30 name bytes, the score in decimal, a line end.
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -15,6 +16,10 @@ const char HIGH_SCORE_FILE_NAME[] = "High Scores.dat";
 namespace {
 
 const char TEMPORARY_FILE_NAME[] = "High Scores.dat.new";
+
+// Ctrl-Z, which Windows' text-mode reads take as the end of the file: the reader stops there,
+// and the writer never writes one.
+const char END_OF_FILE_MARK = '\x1A';
 
 #ifdef _WIN32
 const char LINE_END[] = "\r\n";
@@ -63,6 +68,18 @@ int scoreRead(const ScoreReader& reader)
     return static_cast<int>(reader.negative ? -reader.magnitude : reader.magnitude);
 }
 
+// The next byte of the file, or EOF from its first end-of-file mark on: the mark is put back,
+// so that every later read stops at it too.
+int nextByte(std::FILE* file)
+{
+    int c = std::getc(file);
+    if (c == static_cast<unsigned char>(END_OF_FILE_MARK)) {
+        std::ungetc(c, file);
+        return EOF;
+    }
+    return c;
+}
+
 // Reads one line into `slot` (name bytes 0 to 29, score from byte 30), keeping only those
 // bytes whatever the line's length. A CR right before the LF belongs to the line end.
 // Returns false at the end of the file when no line was left.
@@ -71,13 +88,13 @@ bool readEntryLine(std::FILE* file, int slot, bool store)
     ScoreReader reader = {ScoreReader::LEADING, false, 0};
     char name[HIGH_SCORE_NAME_LENGTH] = {};
     long long position = 0;
-    int c = std::getc(file);
+    int c = nextByte(file);
     if (c == EOF) {
         return false;
     }
-    for (; c != EOF && c != '\n'; c = std::getc(file), ++position) {
+    for (; c != EOF && c != '\n'; c = nextByte(file), ++position) {
         if (c == '\r') {
-            int next = std::getc(file);
+            int next = nextByte(file);
             if (next == '\n') {
                 break;
             }
@@ -100,11 +117,14 @@ bool readEntryLine(std::FILE* file, int slot, bool store)
 
 bool writeEntryLine(std::FILE* file, int slot)
 {
+    // A name must read back whole, so an end-of-file mark in it (a pasted one) is saved as a space.
+    char name[HIGH_SCORE_NAME_LENGTH];
+    std::replace_copy(highScoreTable.highScoreNames[slot], highScoreTable.highScoreNames[slot] + HIGH_SCORE_NAME_LENGTH,
+                      name, END_OF_FILE_MARK, ' ');
     char scoreText[16];
     int scoreLength = std::snprintf(scoreText, sizeof scoreText, "%d", highScoreTable.highScoreScores[slot]);
     std::size_t lineEndLength = std::strlen(LINE_END);
-    return std::fwrite(highScoreTable.highScoreNames[slot], 1, HIGH_SCORE_NAME_LENGTH, file) ==
-               static_cast<std::size_t>(HIGH_SCORE_NAME_LENGTH) &&
+    return std::fwrite(name, 1, HIGH_SCORE_NAME_LENGTH, file) == static_cast<std::size_t>(HIGH_SCORE_NAME_LENGTH) &&
            std::fwrite(scoreText, 1, static_cast<std::size_t>(scoreLength), file) ==
                static_cast<std::size_t>(scoreLength) &&
            std::fwrite(LINE_END, 1, lineEndLength, file) == lineEndLength;
@@ -129,7 +149,8 @@ bool writeTableTo(const char* path)
     for (int slot = 0; slot < highScoreTable.highScoreCount && written; ++slot) {
         written = noteFailure(writeEntryLine(file, slot));
     }
-    written = noteFailure(std::fflush(file) == 0) && written;
+    // A power cut after the replacement must find the new bytes on the disk, not an empty file.
+    written = written && noteFailure(flushToDisk(file));
     return noteFailure(std::fclose(file) == 0) && written;
 }
 

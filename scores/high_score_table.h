@@ -19,13 +19,15 @@ struct HighScoreTable {
 extern HighScoreTable highScoreTable;
 
 // Reads "High Scores.dat" from the working directory; a missing file leaves the table empty.
+// A Ctrl-Z byte (0x1A) ends the file, as a Windows text-mode read would.
 void loadHighScores();
 
 // Ten passes of a stable exchange sort over the stored entries, lowest score first.
 void sortHighScores();
 
 // Replaces "High Scores.dat" with the table as it stands; on any failure the old file stays
-// exactly as it was. Returns whether the new table reached the file.
+// exactly as it was. A Ctrl-Z byte in a name is written as a space, so that the name reads back
+// whole. Returns whether the new table reached the file.
 bool saveHighScores();
 
 // Why the last save failed: the system's error code of the step that failed (GetLastError's

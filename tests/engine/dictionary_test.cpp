@@ -81,6 +81,16 @@ TEST_F(DictionaryLoading, WordsStayWholeWhereverTheFileIsCut)
     }
 }
 
+// Old word lists end with a Ctrl-Z; Windows' text-mode reads stop there.
+TEST_F(DictionaryLoading, CtrlZEndsTheFileAndTheWordItCutsIsKept)
+{
+    EXPECT_TRUE(loadDictionaryFrom("cat do\x1A" "g" + std::string(65536, ' ') + "eel"));
+    EXPECT_EQ(dictionaryText(), "CAT DO");
+    resetGameState();
+    loadDictionaryFrom(std::string(65536, '\n') + "late\x1A" "r");
+    EXPECT_EQ(dictionaryText(), "LATE") << "a mark beyond the first piece";
+}
+
 TEST_F(DictionaryLoading, DuplicateWordsAreStoredTwice)
 {
     loadDictionaryFrom("tea\ntea\n");

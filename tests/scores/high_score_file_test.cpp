@@ -8,6 +8,8 @@
 #include <csignal>
 #include <climits>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "scores/high_score_table.h"
 #include "tests/fakes/engine_fixture.h"
@@ -144,6 +146,23 @@ TEST_F(HighScoreFile, NameBytesAreKeptWholeZeroBytesAndCarriageReturnsIncluded)
     loadFrom(name + "3\n");
     EXPECT_EQ(nameOf(0), name);
     EXPECT_EQ(highScoreTable.highScoreScores[0], 3);
+}
+
+TEST_F(HighScoreFile, CtrlZEndsTheFileAndTheLineItCutsIsKept)
+{
+    loadFrom(padded("Al") + "12\nBe\x1A" "a7\n" + padded("late") + "9\n");
+    ASSERT_EQ(highScoreTable.highScoreCount, 2);
+    EXPECT_EQ(nameOf(1), padded("Be"));
+    loadFrom(padded("Cy") + "4\x1A" "5\n");
+    EXPECT_EQ(highScoreTable.highScoreScores[0], 4);
+}
+
+TEST_F(HighScoreFile, CtrlZInANameIsSavedAsASpaceSoTheNameReadsBackWhole)
+{
+    putEntry(0, "A\x1A" "B", 5);
+    highScoreTable.highScoreCount = 1;
+    ASSERT_TRUE(saveHighScores());
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), padded("A B") + "5\n");
 }
 
 TEST_F(HighScoreFile, ScoreFieldIsReadAsAtoiWouldButHeldAtTheLimits)
@@ -286,6 +305,55 @@ TEST_F(HighScoreFile, FileSizeLimitHitMidWriteLeavesTheOldFileUntouched)
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 3) << "the save reports its failure and why";
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), OLD_FILE);
+    EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
+}
+
+// ---- what reaches the disk, and when ----
+
+std::vector<std::string> diskCalls;
+int fsyncError = 0;
+
+} // namespace
+
+// The test program is linked with --wrap=fsync and --wrap=rename (tests/CMakeLists.txt): every
+// fsync and rename of a save comes through here, recorded in order with the synced file's size,
+// and an fsync fails with fsyncError while it is set.
+extern "C" int __real_fsync(int descriptor);
+extern "C" int __real_rename(const char* from, const char* to);
+
+extern "C" int __wrap_fsync(int descriptor)
+{
+    struct stat info;
+    fstat(descriptor, &info);
+    diskCalls.push_back(S_ISDIR(info.st_mode) ? "fsync folder" : "fsync " + std::to_string(info.st_size));
+    if (fsyncError != 0) {
+        errno = fsyncError;
+        return -1;
+    }
+    return __real_fsync(descriptor);
+}
+
+extern "C" int __wrap_rename(const char* from, const char* to)
+{
+    diskCalls.push_back("rename");
+    return __real_rename(from, to);
+}
+
+namespace {
+
+TEST_F(HighScoreFile, NewBytesReachTheDiskBeforeTheRenameAndAFailedFlushKeepsTheOldFile)
+{
+    writeTestFile(HIGH_SCORE_FILE_NAME, OLD_FILE);
+    fillTable(1);
+    diskCalls.clear();
+    ASSERT_TRUE(saveHighScores());
+    EXPECT_EQ(diskCalls, (std::vector<std::string>{"fsync 32", "rename", "fsync folder"}));
+    writeTestFile(HIGH_SCORE_FILE_NAME, OLD_FILE);
+    fsyncError = EIO;
+    EXPECT_FALSE(saveHighScores());
+    fsyncError = 0;
+    EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(EIO));
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), OLD_FILE);
     EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
 }
