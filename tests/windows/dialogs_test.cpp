@@ -1,10 +1,12 @@
 // The child dialogs under Wine: High Scores, Enter Name, About and Help, opened from the main window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "engine/game_state.h"
+#include "engine/solutions_report.h"
 #include "scores/high_score_table.h"
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
@@ -224,18 +226,6 @@ TEST_F(Dialogs, NameWhoseScoreNoLongerMakesTheTableIsToldAndLeavesTheTableAlone)
     EXPECT_EQ(std::memcmp(&before, &highScoreTable, sizeof before), 0) << "the table is unchanged";
 }
 
-// Every letter is a word here, so the solutions are the board's letters in alphabetical order.
-std::vector<std::string> expectedSolutionLines(char found)
-{
-    std::vector<std::string> lines;
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        if (std::memchr(gameState.tileLetters, letter, TILE_COUNT) != nullptr) {
-            lines.push_back((letter == found ? "* " : "") + std::string(1, letter));
-        }
-    }
-    return lines;
-}
-
 std::vector<std::string> listItems(HWND list)
 {
     std::vector<std::string> items;
@@ -262,7 +252,9 @@ TEST_F(Dialogs, SolutionsAreOfferedFromTheEndOfAGameToTheNextAndShowTheEndedBoar
     ASSERT_NE(solutions, nullptr);
     EXPECT_FALSE(IsWindowEnabled(dialog));
     EXPECT_EQ(controlText(solutions, IDC_SOLUTIONS_TALLY), "You found 1 of " + std::to_string(gameState.solutionCount));
-    EXPECT_EQ(listItems(GetDlgItem(solutions, IDC_SOLUTIONS_LIST)), expectedSolutionLines(gameState.tileLetters[0]));
+    std::vector<std::string> lines = solutionLines();
+    EXPECT_EQ(listItems(GetDlgItem(solutions, IDC_SOLUTIONS_LIST)), lines);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "* " + std::string(1, gameState.tileLetters[0])), 1);
     pressKey(VK_RETURN);
     EXPECT_FALSE(IsWindow(solutions));
     EXPECT_TRUE(IsWindowEnabled(dialog));
