@@ -76,8 +76,9 @@ void putBoard(const SolveCase& solveCase, std::size_t number)
 std::size_t engineDictionaryBytes()
 {
     const DictionaryIndex& index = gameState.dictionaryIndex;
-    return gameState.dictionary.bytes.capacity() + gameState.dictionary.ends.capacity() * sizeof(std::uint32_t) +
-           index.groupStarts.capacity() * sizeof(std::uint32_t) + index.entries.capacity() * sizeof(IndexEntry);
+    return gameState.dictionary.bytes.size() + gameState.dictionary.ends.size() * sizeof(std::uint32_t) +
+           index.groupStarts.size() * sizeof(std::uint32_t) + index.groupSlots.size() * sizeof(std::uint32_t) +
+           index.groupRoots.size() * sizeof(std::uint32_t) + index.nodes.size() * sizeof(TreeNode);
 }
 
 const std::vector<std::string>& useWordList(const std::string& path)

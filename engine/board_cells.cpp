@@ -67,13 +67,11 @@ CellSet neighbourCells(int cell)
 void describeBoard(BoardCells& cells)
 {
     std::memset(cells.holding, 0, sizeof cells.holding);
-    cells.lettersOnBoard = 0;
     cells.allLetters = true;
     for (int cell = 0; cell < TILE_COUNT; ++cell) {
         char tile = gameState.board[cell];
         cells.holding[static_cast<unsigned char>(tile)] |= static_cast<std::uint16_t>(cellBit(cell));
         cells.codeOf[cell] = letterCode(tile);
-        cells.lettersOnBoard |= 1u << cells.codeOf[cell];
         cells.allLetters = cells.allLetters && cells.codeOf[cell] != NOT_A_LETTER;
     }
 }

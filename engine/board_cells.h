@@ -14,8 +14,6 @@ struct BoardCells {
     std::uint16_t holding[256];
     // The letter code of each cell's tile (see letterCode).
     unsigned codeOf[TILE_COUNT];
-    // The codes of the tiles' letters, as bits.
-    std::uint32_t lettersOnBoard;
     // Every tile holds one of A to Z, as every dealt board does.
     bool allLetters;
 };

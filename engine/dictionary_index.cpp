@@ -1,7 +1,9 @@
-// The dictionary's index: a counting sort of the words by group, in two passes over the words.
+// The dictionary's index: a counting sort of the slots by group at load, in two passes over the
+// words, and a group's tree laid out from its sorted words when a board first reaches it.
 #include "engine/dictionary_index.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "engine/game_state.h"
 
@@ -47,18 +49,8 @@ inline int groupOf(const char* word, std::size_t length)
     return letters ? groupKey(first, second, third) : NOT_INDEXED;
 }
 
-inline std::uint32_t sketchOf(const char* word, std::size_t length)
-{
-    std::uint32_t sketch = static_cast<std::uint32_t>(length);
-    for (int letter = 0; letter < SKETCHED_LETTERS; ++letter) {
-        std::size_t position = static_cast<std::size_t>(FIRST_SKETCHED_LETTER + letter);
-        sketch |= codeAt(word, length, position) << ((letter + 1) * SKETCH_FIELD_BITS);
-    }
-    return sketch;
-}
-
-// Calls visit(group, begin, length) for each of the first `count` words that the index takes,
-// in dictionary order: both passes of the sort walk the words alike.
+// Calls visit(group, slot) for each of the first `count` words that the index takes, in
+// dictionary order: both passes of the sort walk the words alike.
 template <typename Visit>
 void forEachIndexedWord(const WordList& words, std::size_t count, Visit visit)
 {
@@ -69,7 +61,7 @@ void forEachIndexedWord(const WordList& words, std::size_t count, Visit visit)
         std::uint32_t end = ends[slot];
         int group = groupOf(bytes + begin, end - begin);
         if (group != NOT_INDEXED) {
-            visit(static_cast<std::size_t>(group), begin, end - begin);
+            visit(static_cast<std::size_t>(group), static_cast<std::uint32_t>(slot));
         }
         begin = end;
     }
@@ -81,7 +73,7 @@ void countGroups(DictionaryIndex& index, const WordList& words, std::size_t coun
 {
     index.groupStarts.assign(GROUP_KEYS + 2, 0);
     std::uint32_t* counts = index.groupStarts.data() + 2;
-    forEachIndexedWord(words, count, [counts](std::size_t group, std::uint32_t, std::uint32_t) { ++counts[group]; });
+    forEachIndexedWord(words, count, [counts](std::size_t group, std::uint32_t) { ++counts[group]; });
     for (std::size_t key = 2; key < index.groupStarts.size(); ++key) {
         index.groupStarts[key] += index.groupStarts[key - 1];
     }
@@ -89,13 +81,58 @@ void countGroups(DictionaryIndex& index, const WordList& words, std::size_t coun
 
 void placeWords(DictionaryIndex& index, const WordList& words, std::size_t count)
 {
-    index.entries.resize(index.groupStarts.back());
-    std::uint32_t* nextEntry = index.groupStarts.data() + 1;
-    IndexEntry* entries = index.entries.data();
-    const char* bytes = words.bytes.data();
-    forEachIndexedWord(words, count, [=](std::size_t group, std::uint32_t begin, std::uint32_t length) {
-        entries[nextEntry[group]++] = IndexEntry{begin, sketchOf(bytes + begin, length)};
-    });
+    index.groupSlots.resize(index.groupStarts.back());
+    std::uint32_t* nextSlot = index.groupStarts.data() + 1;
+    std::uint32_t* slots = index.groupSlots.data();
+    forEachIndexedWord(words, count, [=](std::size_t group, std::uint32_t slot) { slots[nextSlot[group]++] = slot; });
+}
+
+// The word in `slot` after its group's key letters.
+std::string_view restOf(std::uint32_t slot)
+{
+    std::string_view word = wordAt(gameState.dictionary, static_cast<int>(slot));
+    return word.size() > KEY_LETTERS ? word.substr(KEY_LETTERS) : std::string_view();
+}
+
+// Lays out `node` for the sorted slots first to last - 1, whose words share their first `depth`
+// letters after the key; returns how many words it holds. Of equal words, the first in the
+// dictionary stands for all; a word with a byte other than A to Z goes no further than that byte.
+std::uint32_t fillNode(DictionaryIndex& index, std::uint32_t node, std::size_t first, std::size_t last,
+                       std::size_t depth)
+{
+    const std::uint32_t* slots = index.groupSlots.data();
+    std::uint32_t words = 0;
+    if (first < last && restOf(slots[first]).size() == depth) {
+        index.nodes[node].word = slots[first] + 1;
+        words = 1;
+    }
+    while (first < last && restOf(slots[first]).size() == depth) {
+        ++first;
+    }
+    std::size_t runFirst[LETTER_KEY_BASE];
+    std::size_t runLast[LETTER_KEY_BASE];
+    std::uint32_t runs = 0;
+    std::uint32_t letters = 0;
+    for (std::size_t at = first, end = first; at < last; at = end) {
+        char byte = restOf(slots[at])[depth];
+        for (end = at + 1; end < last && restOf(slots[end])[depth] == byte; ++end) {
+        }
+        unsigned code = LETTER_CODES_OF.of[static_cast<unsigned char>(byte)];
+        if (code != NOT_A_LETTER) {
+            letters |= 1u << code;
+            runFirst[runs] = at;
+            runLast[runs++] = end;
+        }
+    }
+    std::uint32_t child = static_cast<std::uint32_t>(index.nodes.size());
+    index.nodes[node].childLetters = letters;
+    index.nodes[node].firstChild = child;
+    index.nodes.resize(child + runs, TreeNode{});
+    for (std::uint32_t run = 0; run < runs; ++run) {
+        words += fillNode(index, child + run, runFirst[run], runLast[run], depth + 1);
+    }
+    index.nodes[node].wordsBelow = words;
+    return words;
 }
 
 } // namespace
@@ -118,6 +155,8 @@ void indexDictionary()
     count = std::min(count, words.ends.size());
     countGroups(index, words, count);
     placeWords(index, words, count);
+    index.groupRoots.assign(GROUP_KEYS, NOT_BUILT);
+    index.nodes.clear();
     index.indexedCount = gameState.dictionaryCount;
     index.indexedRevision = words.revision;
 }
@@ -127,4 +166,24 @@ bool isDictionaryIndexCurrent()
     const DictionaryIndex& index = gameState.dictionaryIndex;
     return !index.groupStarts.empty() && index.indexedCount == gameState.dictionaryCount &&
            index.indexedRevision == gameState.dictionary.revision;
+}
+
+std::uint32_t groupTree(int key)
+{
+    DictionaryIndex& index = gameState.dictionaryIndex;
+    std::size_t group = static_cast<std::size_t>(key);
+    std::uint32_t first = index.groupStarts[group];
+    std::uint32_t last = index.groupStarts[group + 1];
+    if (index.groupRoots[group] == NOT_BUILT && first < last) {
+        std::uint32_t* slots = index.groupSlots.data();
+        std::sort(slots + first, slots + last, [](std::uint32_t one, std::uint32_t other) {
+            std::string_view oneRest = restOf(one);
+            std::string_view otherRest = restOf(other);
+            return oneRest < otherRest || (oneRest == otherRest && one < other);
+        });
+        index.groupRoots[group] = static_cast<std::uint32_t>(index.nodes.size());
+        index.nodes.push_back(TreeNode{});
+        fillNode(index, index.groupRoots[group], first, last, 0);
+    }
+    return index.groupRoots[group];
 }

@@ -170,27 +170,4 @@ TEST_F(Solver, EmptyDictionaryGivesNoSolutions)
     EXPECT_EQ(gameState.solutionCount, 0);
 }
 
-TEST_F(Solver, StepTakesNeighboursInTheirFixedOrderAndSkipsVisitedTiles)
-{
-    // Every neighbour of the centre tile (1,1) holds B.
-    useBoard("BBBX" "BABX" "BBBX" "XXXX");
-    gameState.walkColumn = 1;
-    gameState.walkRow = 1;
-    const int expectedColumns[] = {2, 0, 1, 1, 2, 0, 2, 0};
-    const int expectedRows[] = {1, 1, 2, 0, 2, 2, 0, 0};
-    for (int neighbour = 0; neighbour < NEIGHBOUR_COUNT; ++neighbour) {
-        gameState.walkColumn = 1;
-        gameState.walkRow = 1;
-        ASSERT_EQ(stepWalk('B', 0), neighbour);
-        EXPECT_EQ(gameState.walkColumn, expectedColumns[neighbour]);
-        EXPECT_EQ(gameState.walkRow, expectedRows[neighbour]);
-        gameState.visited[boardIndex(gameState.walkColumn, gameState.walkRow)] = 1;
-    }
-    gameState.walkColumn = 1;
-    gameState.walkRow = 1;
-    EXPECT_EQ(stepWalk('B', 0), NO_STEP);
-    EXPECT_EQ(gameState.walkColumn, 1) << "a failed step stays where it was";
-    EXPECT_EQ(gameState.walkRow, 1);
-}
-
 } // namespace
