@@ -7,30 +7,6 @@
 
 namespace {
 
-struct NeighbourTable {
-    CellSet of[TILE_COUNT];
-};
-
-constexpr NeighbourTable makeNeighbourTable()
-{
-    NeighbourTable table = {};
-    for (int cell = 0; cell < TILE_COUNT; ++cell) {
-        for (int columnStep = -1; columnStep <= 1; ++columnStep) {
-            for (int rowStep = -1; rowStep <= 1; ++rowStep) {
-                int column = cell / BOARD_SIZE + columnStep;
-                int row = cell % BOARD_SIZE + rowStep;
-                bool onBoard = column >= 0 && column < BOARD_SIZE && row >= 0 && row < BOARD_SIZE;
-                if (onBoard && (columnStep != 0 || rowStep != 0)) {
-                    table.of[cell] |= cellBit(boardIndex(column, row));
-                }
-            }
-        }
-    }
-    return table;
-}
-
-constexpr NeighbourTable NEIGHBOURS = makeNeighbourTable();
-
 // Spells the word from `position` on, the path standing on `cell` having taken `used`.
 bool traceRest(const BoardCells& cells, std::string_view word, std::size_t position, int cell, CellSet used)
 {
@@ -58,11 +34,6 @@ bool allOnBoard(const BoardCells& cells, std::string_view word)
 }
 
 } // namespace
-
-CellSet neighbourCells(int cell)
-{
-    return NEIGHBOURS.of[cell];
-}
 
 void describeBoard(BoardCells& cells)
 {

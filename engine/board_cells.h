@@ -29,8 +29,30 @@ inline int lowestCell(CellSet cells)
     return __builtin_ctz(cells);
 }
 
-// The eight (or fewer, at the edges) cells around `cell`.
-CellSet neighbourCells(int cell);
+struct NeighbourTable {
+    CellSet of[TILE_COUNT];
+};
+
+constexpr NeighbourTable makeNeighbourTable()
+{
+    NeighbourTable table = {};
+    for (int cell = 0; cell < TILE_COUNT; ++cell) {
+        for (int columnStep = -1; columnStep <= 1; ++columnStep) {
+            for (int rowStep = -1; rowStep <= 1; ++rowStep) {
+                int column = cell / BOARD_SIZE + columnStep;
+                int row = cell % BOARD_SIZE + rowStep;
+                bool onBoard = column >= 0 && column < BOARD_SIZE && row >= 0 && row < BOARD_SIZE;
+                if (onBoard && (columnStep != 0 || rowStep != 0)) {
+                    table.of[cell] |= cellBit(boardIndex(column, row));
+                }
+            }
+        }
+    }
+    return table;
+}
+
+// The eight (or fewer, at the edges) cells around each cell.
+inline constexpr NeighbourTable NEIGHBOURS = makeNeighbourTable();
 
 // Describes gameState.board.
 void describeBoard(BoardCells& cells);

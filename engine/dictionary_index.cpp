@@ -131,7 +131,7 @@ std::uint32_t fillNode(DictionaryIndex& index, std::uint32_t node, std::size_t f
     for (std::uint32_t run = 0; run < runs; ++run) {
         words += fillNode(index, child + run, runFirst[run], runLast[run], depth + 1);
     }
-    index.nodes[node].wordsBelow = words;
+    index.nodes[node].wordsLeft = words;
     return words;
 }
 
@@ -174,7 +174,10 @@ std::uint32_t groupTree(int key)
     std::size_t group = static_cast<std::size_t>(key);
     std::uint32_t first = index.groupStarts[group];
     std::uint32_t last = index.groupStarts[group + 1];
-    if (index.groupRoots[group] == NOT_BUILT && first < last) {
+    if (index.groupRoots[group] == NOT_BUILT && first == last) {
+        index.groupRoots[group] = NO_TREE;
+    }
+    if (index.groupRoots[group] == NOT_BUILT) {
         std::uint32_t* slots = index.groupSlots.data();
         std::sort(slots + first, slots + last, [](std::uint32_t one, std::uint32_t other) {
             std::string_view oneRest = restOf(one);

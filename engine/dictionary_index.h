@@ -25,24 +25,25 @@ struct TreeNode {
     std::uint32_t firstChild;
     // One plus the dictionary slot of the first word spelled by the letters, or 0.
     std::uint32_t word;
-    // The words in the node and below it, and how many of them the current solve has not found.
-    std::uint32_t wordsBelow;
+    // The words in the node and below it that the solve under way has not found: all of them
+    // between solves.
     std::uint32_t wordsLeft;
-    // The solve that last set wordsLeft.
-    std::uint32_t solve;
 };
 
+// Set in childLetters while a solve has found the node's own word.
+constexpr std::uint32_t WORD_FOUND = 1u << 31;
+
 constexpr std::uint32_t NOT_BUILT = UINT32_MAX;
+constexpr std::uint32_t NO_TREE = UINT32_MAX - 1;
 
 struct DictionaryIndex {
     // The slots of group k are groupSlots[groupStarts[k]] to groupSlots[groupStarts[k + 1] - 1]:
     // in dictionary order until the group's tree is built, in the order of their letters after.
     std::vector<std::uint32_t> groupStarts;
     std::vector<std::uint32_t> groupSlots;
-    // The root of each group's tree, or NOT_BUILT.
+    // The root of each group's tree, NOT_BUILT, or NO_TREE for a group without words.
     std::vector<std::uint32_t> groupRoots;
     std::vector<TreeNode> nodes;
-    std::uint32_t solves = 0;
     // The dictionary the index was built from.
     int indexedCount = 0;
     std::uint32_t indexedRevision = 0;
@@ -58,5 +59,5 @@ void indexDictionary();
 // Whether the index was built from the dictionary as it is now.
 bool isDictionaryIndexCurrent();
 
-// The root node of group `key`'s tree, built on the first call; NOT_BUILT for an empty group.
+// The root node of group `key`'s tree, built on the first call; NO_TREE for an empty group.
 std::uint32_t groupTree(int key);

@@ -14,65 +14,77 @@ namespace {
 // The value of a path's first, second and third tile in its group's key.
 const int PLACE_VALUE[KEY_LETTERS] = {LETTER_KEY_BASE * LETTER_KEY_BASE, LETTER_KEY_BASE, 1};
 
+// A node and how many of its words a solve found, to be counted back when it ends.
+struct Finding {
+    std::uint32_t node;
+    std::uint32_t words;
+};
+
 struct Search {
     BoardCells cells;
     TreeNode* nodes;
-    std::uint32_t solve;
     // The slots of the words found.
     std::vector<std::uint32_t> found;
+    std::vector<Finding> findings;
 };
 
-// Whether every word at `node` and below it has been found in this solve.
-inline bool isDone(const TreeNode& node, std::uint32_t solve)
-{
-    return node.solve == solve && node.wordsLeft == 0;
-}
-
 // Follows the tree from `nodeIndex`, whose letters the path through `used` to `cell` spells;
-// returns how many words it found that no other path had found. A word is found on the first
-// visit of its node, and a node whose words are all found is left at once: on boards that repeat
-// a few letters, many paths spell the same letters.
+// returns how many words it found that no other path had found. A node whose words are all
+// found is not entered: on boards that repeat a few letters, many paths spell the same letters.
 std::uint32_t follow(Search& search, std::uint32_t nodeIndex, int cell, CellSet used)
 {
     TreeNode& node = search.nodes[nodeIndex];
     std::uint32_t found = 0;
-    if (node.solve != search.solve) {
-        node.solve = search.solve;
-        found = node.word != 0;
-        node.wordsLeft = node.wordsBelow - found;
-        if (found != 0) {
-            search.found.push_back(node.word - 1);
-        }
+    if (node.word != 0 && (node.childLetters & WORD_FOUND) == 0) {
+        node.childLetters |= WORD_FOUND;
+        node.wordsLeft -= 1;
+        found = 1;
+        search.found.push_back(node.word - 1);
     }
-    for (CellSet next = neighbourCells(cell) & ~used; next != 0 && node.wordsLeft != 0; next &= next - 1) {
+    for (CellSet next = NEIGHBOURS.of[cell] & ~used; next != 0 && node.wordsLeft != 0; next &= next - 1) {
         int nextCell = lowestCell(next);
         std::uint32_t letter = 1u << search.cells.codeOf[nextCell];
         if ((node.childLetters & letter) == 0) {
             continue;
         }
         std::uint32_t child = node.firstChild + static_cast<std::uint32_t>(__builtin_popcount(node.childLetters & (letter - 1)));
-        if (!isDone(search.nodes[child], search.solve)) {
+        if (search.nodes[child].wordsLeft != 0) {
             std::uint32_t below = follow(search, child, nextCell, used | cellBit(nextCell));
             node.wordsLeft -= below;
             found += below;
         }
     }
+    if (found != 0) {
+        search.findings.push_back(Finding{nodeIndex, found});
+    }
     return found;
+}
+
+// Leaves every tree as it was before the solve.
+void countBack(Search& search)
+{
+    for (const Finding& finding : search.findings) {
+        search.nodes[finding.node].wordsLeft += finding.words;
+        search.nodes[finding.node].childLetters &= ~WORD_FOUND;
+    }
 }
 
 // Follows the groups that the paths from `cell` of up to three tiles spell.
 void followPaths(Search& search, int cell, CellSet used, int tiles, int key)
 {
     key += static_cast<int>(search.cells.codeOf[cell]) * PLACE_VALUE[tiles - 1];
-    std::uint32_t root = groupTree(key);
-    search.nodes = gameState.dictionaryIndex.nodes.data();
-    if (root != NOT_BUILT && !isDone(search.nodes[root], search.solve)) {
+    std::uint32_t root = gameState.dictionaryIndex.groupRoots[static_cast<std::size_t>(key)];
+    if (root == NOT_BUILT) {
+        root = groupTree(key);
+        search.nodes = gameState.dictionaryIndex.nodes.data();
+    }
+    if (root != NO_TREE && search.nodes[root].wordsLeft != 0) {
         follow(search, root, cell, used);
     }
     if (tiles == KEY_LETTERS) {
         return;
     }
-    for (CellSet next = neighbourCells(cell) & ~used; next != 0; next &= next - 1) {
+    for (CellSet next = NEIGHBOURS.of[cell] & ~used; next != 0; next &= next - 1) {
         int nextCell = lowestCell(next);
         followPaths(search, nextCell, used | cellBit(nextCell), tiles + 1, key);
     }
@@ -89,15 +101,27 @@ void traceAll(Search& search)
     }
 }
 
-// The found words in dictionary order. The trees found each word once, at its first slot;
-// tracing found every slot, so a word the dictionary lists twice is stored at its first.
-void storeSolutions(std::vector<std::uint32_t>& found, bool traced)
+// The words the trees found, in dictionary order: each once, at its first slot.
+void storeFound(std::vector<std::uint32_t>& found)
 {
     std::sort(found.begin(), found.end());
-    gameState.solutionCount = 0;
+    WordList& list = gameState.solutionList;
+    forgetSlotsFrom(list, 0);
     for (std::uint32_t slot : found) {
+        std::string_view word = wordAt(gameState.dictionary, static_cast<int>(slot));
+        list.bytes.insert(list.bytes.end(), word.begin(), word.end());
+        list.ends.push_back(static_cast<std::uint32_t>(list.bytes.size()));
+    }
+    gameState.solutionCount = static_cast<int>(found.size());
+}
+
+// The traced words in dictionary order; a word the dictionary lists twice is stored at its first slot.
+void storeTraced(const std::vector<std::uint32_t>& traced)
+{
+    gameState.solutionCount = 0;
+    for (std::uint32_t slot : traced) {
         std::string_view solution = wordAt(gameState.dictionary, static_cast<int>(slot));
-        if (!traced || findWord(gameState.solutionList, gameState.solutionCount, solution) < 0) {
+        if (findWord(gameState.solutionList, gameState.solutionCount, solution) < 0) {
             storeWord(gameState.solutionList, gameState.solutionCount, solution);
         }
     }
@@ -112,13 +136,15 @@ void solveBoard()
     }
     Search search;
     describeBoard(search.cells);
-    search.solve = ++gameState.dictionaryIndex.solves;
+    search.nodes = gameState.dictionaryIndex.nodes.data();
     if (search.cells.allLetters) {
         for (int cell = 0; cell < TILE_COUNT; ++cell) {
             followPaths(search, cell, cellBit(cell), 1, 0);
         }
+        countBack(search);
+        storeFound(search.found);
     } else {
         traceAll(search);
+        storeTraced(search.found);
     }
-    storeSolutions(search.found, !search.cells.allLetters);
 }
