@@ -1,5 +1,5 @@
 // The dictionary's index: a counting sort of the slots by group at load, in two passes over the
-// words, and a group's tree laid out from its sorted words when a board first reaches it.
+// words, and each node of a group's tree laid out by a counting sort when a solve first enters it.
 #include "engine/dictionary_index.h"
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 namespace {
 
 const int NOT_INDEXED = -1;
+static_assert(WORD_LIST_CAPACITY <= SLOT_MASK + 1, "an entry holds any slot");
 
 // Each byte's letter code, looked up rather than worked out: the index reads millions of bytes.
 struct LetterCodeTable {
@@ -49,7 +50,18 @@ inline int groupOf(const char* word, std::size_t length)
     return letters ? groupKey(first, second, third) : NOT_INDEXED;
 }
 
-// Calls visit(group, slot) for each of the first `count` words that the index takes, in
+// The slot and the sketched letters of an entry.
+inline std::uint32_t entryOf(const char* word, std::size_t length, std::uint32_t slot)
+{
+    std::uint32_t entry = slot;
+    for (int letter = 0; letter < SKETCHED_LETTERS; ++letter) {
+        std::size_t position = static_cast<std::size_t>(KEY_LETTERS + letter);
+        entry |= codeAt(word, length, position) << (SLOT_BITS + letter * CODE_BITS);
+    }
+    return entry;
+}
+
+// Calls visit(group, word, length, slot) for each of the first `count` words that the index takes, in
 // dictionary order: both passes of the sort walk the words alike.
 template <typename Visit>
 void forEachIndexedWord(const WordList& words, std::size_t count, Visit visit)
@@ -61,7 +73,7 @@ void forEachIndexedWord(const WordList& words, std::size_t count, Visit visit)
         std::uint32_t end = ends[slot];
         int group = groupOf(bytes + begin, end - begin);
         if (group != NOT_INDEXED) {
-            visit(static_cast<std::size_t>(group), static_cast<std::uint32_t>(slot));
+            visit(static_cast<std::size_t>(group), bytes + begin, end - begin, static_cast<std::uint32_t>(slot));
         }
         begin = end;
     }
@@ -73,7 +85,8 @@ void countGroups(DictionaryIndex& index, const WordList& words, std::size_t coun
 {
     index.groupStarts.assign(GROUP_KEYS + 2, 0);
     std::uint32_t* counts = index.groupStarts.data() + 2;
-    forEachIndexedWord(words, count, [counts](std::size_t group, std::uint32_t) { ++counts[group]; });
+    forEachIndexedWord(words, count,
+                       [counts](std::size_t group, const char*, std::size_t, std::uint32_t) { ++counts[group]; });
     for (std::size_t key = 2; key < index.groupStarts.size(); ++key) {
         index.groupStarts[key] += index.groupStarts[key - 1];
     }
@@ -81,58 +94,42 @@ void countGroups(DictionaryIndex& index, const WordList& words, std::size_t coun
 
 void placeWords(DictionaryIndex& index, const WordList& words, std::size_t count)
 {
-    index.groupSlots.resize(index.groupStarts.back());
-    std::uint32_t* nextSlot = index.groupStarts.data() + 1;
-    std::uint32_t* slots = index.groupSlots.data();
-    forEachIndexedWord(words, count, [=](std::size_t group, std::uint32_t slot) { slots[nextSlot[group]++] = slot; });
+    index.groupEntries.resize(index.groupStarts.back());
+    std::uint32_t* nextEntry = index.groupStarts.data() + 1;
+    std::uint32_t* entries = index.groupEntries.data();
+    forEachIndexedWord(words, count, [=](std::size_t group, const char* word, std::size_t length, std::uint32_t slot) {
+        entries[nextEntry[group]++] = entryOf(word, length, slot);
+    });
 }
 
-// The word in `slot` after its group's key letters.
-std::string_view restOf(std::uint32_t slot)
+// The code of the entry's word's letter `depth` places after its group's key.
+unsigned nextCode(std::uint32_t entry, std::size_t depth)
 {
-    std::string_view word = wordAt(gameState.dictionary, static_cast<int>(slot));
-    return word.size() > KEY_LETTERS ? word.substr(KEY_LETTERS) : std::string_view();
+    if (depth < SKETCHED_LETTERS) {
+        return entry >> (SLOT_BITS + depth * CODE_BITS) & ((1u << CODE_BITS) - 1);
+    }
+    std::string_view word = wordAt(gameState.dictionary, static_cast<int>(entry & SLOT_MASK));
+    return codeAt(word.data(), word.size(), KEY_LETTERS + depth);
 }
 
-// Lays out `node` for the sorted slots first to last - 1, whose words share their first `depth`
-// letters after the key; returns how many words it holds. Of equal words, the first in the
-// dictionary stands for all; a word with a byte other than A to Z goes no further than that byte.
-std::uint32_t fillNode(DictionaryIndex& index, std::uint32_t node, std::size_t first, std::size_t last,
-                       std::size_t depth)
+// Sorts `count` entries by the code of their next letter, keeping their order within each code,
+// and leaves where each code's entries begin in starts[code].
+void sortByNextCode(std::uint32_t* entries, std::uint32_t count, std::size_t depth, std::uint32_t* starts)
 {
-    const std::uint32_t* slots = index.groupSlots.data();
-    std::uint32_t words = 0;
-    if (first < last && restOf(slots[first]).size() == depth) {
-        index.nodes[node].word = slots[first] + 1;
-        words = 1;
+    std::uint32_t next[LETTER_CODES + 1] = {};
+    for (std::uint32_t at = 0; at < count; ++at) {
+        ++next[nextCode(entries[at], depth) + 1];
     }
-    while (first < last && restOf(slots[first]).size() == depth) {
-        ++first;
+    for (unsigned code = 1; code <= LETTER_CODES; ++code) {
+        next[code] += next[code - 1];
     }
-    std::size_t runFirst[LETTER_KEY_BASE];
-    std::size_t runLast[LETTER_KEY_BASE];
-    std::uint32_t runs = 0;
-    std::uint32_t letters = 0;
-    for (std::size_t at = first, end = first; at < last; at = end) {
-        char byte = restOf(slots[at])[depth];
-        for (end = at + 1; end < last && restOf(slots[end])[depth] == byte; ++end) {
-        }
-        unsigned code = LETTER_CODES_OF.of[static_cast<unsigned char>(byte)];
-        if (code != NOT_A_LETTER) {
-            letters |= 1u << code;
-            runFirst[runs] = at;
-            runLast[runs++] = end;
-        }
+    std::copy(next, next + LETTER_CODES + 1, starts);
+    std::vector<std::uint32_t>& sorting = gameState.dictionaryIndex.sorting;
+    sorting.resize(std::max<std::size_t>(sorting.size(), count));
+    for (std::uint32_t at = 0; at < count; ++at) {
+        sorting[next[nextCode(entries[at], depth)]++] = entries[at];
     }
-    std::uint32_t child = static_cast<std::uint32_t>(index.nodes.size());
-    index.nodes[node].childLetters = letters;
-    index.nodes[node].firstChild = child;
-    index.nodes.resize(child + runs, TreeNode{});
-    for (std::uint32_t run = 0; run < runs; ++run) {
-        words += fillNode(index, child + run, runFirst[run], runLast[run], depth + 1);
-    }
-    index.nodes[node].wordsLeft = words;
-    return words;
+    std::copy(sorting.begin(), sorting.begin() + count, entries);
 }
 
 } // namespace
@@ -157,6 +154,7 @@ void indexDictionary()
     placeWords(index, words, count);
     index.groupRoots.assign(GROUP_KEYS, NOT_BUILT);
     index.nodes.clear();
+    index.sorting.clear();
     index.indexedCount = gameState.dictionaryCount;
     index.indexedRevision = words.revision;
 }
@@ -174,19 +172,34 @@ std::uint32_t groupTree(int key)
     std::size_t group = static_cast<std::size_t>(key);
     std::uint32_t first = index.groupStarts[group];
     std::uint32_t last = index.groupStarts[group + 1];
-    if (index.groupRoots[group] == NOT_BUILT && first == last) {
-        index.groupRoots[group] = NO_TREE;
-    }
     if (index.groupRoots[group] == NOT_BUILT) {
-        std::uint32_t* slots = index.groupSlots.data();
-        std::sort(slots + first, slots + last, [](std::uint32_t one, std::uint32_t other) {
-            std::string_view oneRest = restOf(one);
-            std::string_view otherRest = restOf(other);
-            return oneRest < otherRest || (oneRest == otherRest && one < other);
-        });
-        index.groupRoots[group] = static_cast<std::uint32_t>(index.nodes.size());
-        index.nodes.push_back(TreeNode{});
-        fillNode(index, index.groupRoots[group], first, last, 0);
+        index.groupRoots[group] = first == last ? NO_TREE : static_cast<std::uint32_t>(index.nodes.size());
+        if (first < last) {
+            index.nodes.push_back(TreeNode{NOT_LAID_OUT, first, 0, last - first});
+        }
     }
     return index.groupRoots[group];
+}
+
+std::uint32_t layOutNode(std::uint32_t node, std::size_t depth)
+{
+    DictionaryIndex& index = gameState.dictionaryIndex;
+    std::uint32_t first = index.nodes[node].firstChild;
+    std::uint32_t count = index.nodes[node].wordsLeft;
+    std::uint32_t starts[LETTER_CODES + 1];
+    sortByNextCode(index.groupEntries.data() + first, count, depth, starts);
+    // Of the words that end here, the first in the dictionary stands for all.
+    bool endsHere = starts[NO_LETTER + 1] > 0;
+    std::uint32_t word = endsHere ? (index.groupEntries[first] & SLOT_MASK) + 1 : 0;
+    std::uint32_t letters = 0;
+    std::uint32_t firstChild = static_cast<std::uint32_t>(index.nodes.size());
+    for (unsigned code = NO_LETTER + 1; code < NOT_A_LETTER; ++code) {
+        if (starts[code + 1] > starts[code]) {
+            letters |= 1u << code;
+            index.nodes.push_back(TreeNode{NOT_LAID_OUT, first + starts[code], 0, starts[code + 1] - starts[code]});
+        }
+    }
+    std::uint32_t words = (endsHere ? 1 : 0) + starts[NOT_A_LETTER] - starts[NO_LETTER + 1];
+    index.nodes[node] = TreeNode{letters, firstChild, word, words};
+    return count - words;
 }

@@ -23,39 +23,62 @@ struct Finding {
 struct Search {
     BoardCells cells;
     TreeNode* nodes;
+    // The nodes the search is in, from its group's root.
+    std::uint32_t path[TILE_COUNT];
     // The slots of the words found.
     std::vector<std::uint32_t> found;
     std::vector<Finding> findings;
 };
 
-// Follows the tree from `nodeIndex`, whose letters the path through `used` to `cell` spells;
-// returns how many words it found that no other path had found. A node whose words are all
-// found is not entered: on boards that repeat a few letters, many paths spell the same letters.
-std::uint32_t follow(Search& search, std::uint32_t nodeIndex, int cell, CellSet used)
+// Lays out the node at `depth` of the search's path; the entries it drops are dropped from the
+// nodes above it too.
+void layOut(Search& search, int depth)
 {
-    TreeNode& node = search.nodes[nodeIndex];
-    std::uint32_t found = 0;
-    if (node.word != 0 && (node.childLetters & WORD_FOUND) == 0) {
-        node.childLetters |= WORD_FOUND;
-        node.wordsLeft -= 1;
-        found = 1;
-        search.found.push_back(node.word - 1);
+    std::uint32_t dropped = layOutNode(search.path[depth], static_cast<std::size_t>(depth));
+    search.nodes = gameState.dictionaryIndex.nodes.data();
+    for (int above = 0; above < depth; ++above) {
+        search.nodes[search.path[above]].wordsLeft -= dropped;
     }
-    for (CellSet next = NEIGHBOURS.of[cell] & ~used; next != 0 && node.wordsLeft != 0; next &= next - 1) {
+}
+
+// Takes the word of the node at `depth` of the path, unless this solve has; returns 1 if it did.
+std::uint32_t takeWord(Search& search, int depth)
+{
+    TreeNode& node = search.nodes[search.path[depth]];
+    if (node.word == 0 || (node.childLetters & WORD_FOUND) != 0) {
+        return 0;
+    }
+    node.childLetters |= WORD_FOUND;
+    node.wordsLeft -= 1;
+    search.found.push_back(node.word - 1);
+    return 1;
+}
+
+// Follows the tree from the node at `depth` of the path, whose letters the path through `used`
+// to `cell` spells; returns how many words it found that no other path had found. A node whose
+// words are all found is not entered: on boards that repeat a few letters, many paths spell the
+// same letters.
+std::uint32_t follow(Search& search, int depth, int cell, CellSet used)
+{
+    std::uint32_t at = search.path[depth];
+    if ((search.nodes[at].childLetters & NOT_LAID_OUT) != 0) {
+        layOut(search, depth);
+    }
+    std::uint32_t found = takeWord(search, depth);
+    for (CellSet next = NEIGHBOURS.of[cell] & ~used; next != 0 && search.nodes[at].wordsLeft != 0; next &= next - 1) {
+        const TreeNode& node = search.nodes[at];
         int nextCell = lowestCell(next);
         std::uint32_t letter = 1u << search.cells.codeOf[nextCell];
-        if ((node.childLetters & letter) == 0) {
-            continue;
-        }
         std::uint32_t child = node.firstChild + static_cast<std::uint32_t>(__builtin_popcount(node.childLetters & (letter - 1)));
-        if (search.nodes[child].wordsLeft != 0) {
-            std::uint32_t below = follow(search, child, nextCell, used | cellBit(nextCell));
-            node.wordsLeft -= below;
+        if ((node.childLetters & letter) != 0 && search.nodes[child].wordsLeft != 0) {
+            search.path[depth + 1] = child;
+            std::uint32_t below = follow(search, depth + 1, nextCell, used | cellBit(nextCell));
+            search.nodes[at].wordsLeft -= below;
             found += below;
         }
     }
     if (found != 0) {
-        search.findings.push_back(Finding{nodeIndex, found});
+        search.findings.push_back(Finding{at, found});
     }
     return found;
 }
@@ -79,7 +102,8 @@ void followPaths(Search& search, int cell, CellSet used, int tiles, int key)
         search.nodes = gameState.dictionaryIndex.nodes.data();
     }
     if (root != NO_TREE && search.nodes[root].wordsLeft != 0) {
-        follow(search, root, cell, used);
+        search.path[0] = root;
+        follow(search, 0, cell, used);
     }
     if (tiles == KEY_LETTERS) {
         return;
