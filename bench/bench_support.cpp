@@ -78,7 +78,7 @@ std::size_t engineDictionaryBytes()
     const DictionaryIndex& index = gameState.dictionaryIndex;
     return gameState.dictionary.bytes.size() + gameState.dictionary.ends.size() * sizeof(std::uint32_t) +
            index.groupStarts.size() * sizeof(std::uint32_t) + index.groupEntries.size() * sizeof(std::uint32_t) +
-           index.groupRoots.size() * sizeof(std::uint32_t) + index.nodes.size() * sizeof(TreeNode);
+           index.nodes.size() * sizeof(TreeNode);
 }
 
 const std::vector<std::string>& useWordList(const std::string& path)

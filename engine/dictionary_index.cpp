@@ -139,11 +139,6 @@ unsigned letterCode(char c)
     return LETTER_CODES_OF.of[static_cast<unsigned char>(c)];
 }
 
-int groupKey(unsigned firstCode, unsigned secondCode, unsigned thirdCode)
-{
-    return static_cast<int>((firstCode * LETTER_KEY_BASE + secondCode) * LETTER_KEY_BASE + thirdCode);
-}
-
 void indexDictionary()
 {
     DictionaryIndex& index = gameState.dictionaryIndex;
@@ -152,8 +147,17 @@ void indexDictionary()
     count = std::min(count, words.ends.size());
     countGroups(index, words, count);
     placeWords(index, words, count);
-    index.groupRoots.assign(GROUP_KEYS, NOT_BUILT);
-    index.nodes.clear();
+    index.nodes.resize(GROUP_KEYS);
+    index.nextLetters.assign(LETTER_KEY_BASE * LETTER_KEY_BASE, 0);
+    for (std::uint32_t key = 0; key < GROUP_KEYS; ++key) {
+        std::uint32_t first = index.groupStarts[key];
+        index.nodes[key] = TreeNode{NOT_LAID_OUT, first, 0, index.groupStarts[key + 1] - first};
+        if (index.nodes[key].wordsLeft != 0) {
+            std::uint32_t prefix = key / LETTER_KEY_BASE;
+            index.nextLetters[prefix - prefix % LETTER_KEY_BASE] |= 1u << prefix % LETTER_KEY_BASE;
+            index.nextLetters[prefix] |= 1u << key % LETTER_KEY_BASE;
+        }
+    }
     index.sorting.clear();
     index.indexedCount = gameState.dictionaryCount;
     index.indexedRevision = words.revision;
@@ -164,21 +168,6 @@ bool isDictionaryIndexCurrent()
     const DictionaryIndex& index = gameState.dictionaryIndex;
     return !index.groupStarts.empty() && index.indexedCount == gameState.dictionaryCount &&
            index.indexedRevision == gameState.dictionary.revision;
-}
-
-std::uint32_t groupTree(int key)
-{
-    DictionaryIndex& index = gameState.dictionaryIndex;
-    std::size_t group = static_cast<std::size_t>(key);
-    std::uint32_t first = index.groupStarts[group];
-    std::uint32_t last = index.groupStarts[group + 1];
-    if (index.groupRoots[group] == NOT_BUILT) {
-        index.groupRoots[group] = first == last ? NO_TREE : static_cast<std::uint32_t>(index.nodes.size());
-        if (first < last) {
-            index.nodes.push_back(TreeNode{NOT_LAID_OUT, first, 0, last - first});
-        }
-    }
-    return index.groupRoots[group];
 }
 
 std::uint32_t layOutNode(std::uint32_t node, std::size_t depth)

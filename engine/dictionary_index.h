@@ -45,16 +45,16 @@ constexpr std::uint32_t NOT_LAID_OUT = 1u << NO_LETTER;
 // Set in childLetters while a solve has found the node's own word.
 constexpr std::uint32_t WORD_FOUND = 1u << 31;
 
-constexpr std::uint32_t NOT_BUILT = UINT32_MAX;
-constexpr std::uint32_t NO_TREE = UINT32_MAX - 1;
-
 struct DictionaryIndex {
     // The entries of group k are groupEntries[groupStarts[k]] to groupEntries[groupStarts[k + 1] - 1],
     // in dictionary order within each node of the group's tree.
     std::vector<std::uint32_t> groupStarts;
     std::vector<std::uint32_t> groupEntries;
-    // The root of each group's tree, NOT_BUILT, or NO_TREE for a group without words.
-    std::vector<std::uint32_t> groupRoots;
+    // For one letter c, or two c and d, at prefix c * 27 or c * 27 + d: the codes, as bits, of
+    // the letters that come next in some indexed word, the bit NO_LETTER when a word ends there.
+    // A few kilobytes, where the roots would take a wait for memory to say there is nothing.
+    std::vector<std::uint32_t> nextLetters;
+    // The trees: node k is the root of group k's, whose other nodes follow all the roots.
     std::vector<TreeNode> nodes;
     // Room for laying out the entries of one node.
     std::vector<std::uint32_t> sorting;
@@ -65,16 +65,16 @@ struct DictionaryIndex {
 
 unsigned letterCode(char c);
 
-int groupKey(unsigned firstCode, unsigned secondCode, unsigned thirdCode);
+constexpr int groupKey(unsigned firstCode, unsigned secondCode, unsigned thirdCode)
+{
+    return static_cast<int>((firstCode * LETTER_KEY_BASE + secondCode) * LETTER_KEY_BASE + thirdCode);
+}
 
-// Rebuilds gameState.dictionaryIndex from the dictionary's used slots; no tree is built yet.
+// Rebuilds gameState.dictionaryIndex from the dictionary's used slots; no tree is laid out yet.
 void indexDictionary();
 
 // Whether the index was built from the dictionary as it is now.
 bool isDictionaryIndexCurrent();
-
-// The root node of group `key`'s tree, made on the first call; NO_TREE for an empty group.
-std::uint32_t groupTree(int key);
 
 // Lays out `node`, `depth` letters below its group's key: sorts its entries by their next
 // letter and makes a child for each letter. Returns how many of its entries no longer count as

@@ -11,9 +11,6 @@
 
 namespace {
 
-// The value of a path's first, second and third tile in its group's key.
-const int PLACE_VALUE[KEY_LETTERS] = {LETTER_KEY_BASE * LETTER_KEY_BASE, LETTER_KEY_BASE, 1};
-
 // A node and how many of its words a solve found, to be counted back when it ends.
 struct Finding {
     std::uint32_t node;
@@ -30,6 +27,9 @@ struct Search {
     std::vector<Finding> findings;
 };
 
+// Kept from solve to solve for the room its lists have taken.
+Search boardSearch;
+
 // Lays out the node at `depth` of the search's path; the entries it drops are dropped from the
 // nodes above it too.
 void layOut(Search& search, int depth)
@@ -41,10 +41,10 @@ void layOut(Search& search, int depth)
     }
 }
 
-// Takes the word of the node at `depth` of the path, unless this solve has; returns 1 if it did.
-std::uint32_t takeWord(Search& search, int depth)
+// Takes the word of node `at`, unless this solve has; returns 1 if it did.
+std::uint32_t takeWord(Search& search, std::uint32_t at)
 {
-    TreeNode& node = search.nodes[search.path[depth]];
+    TreeNode& node = search.nodes[at];
     if (node.word == 0 || (node.childLetters & WORD_FOUND) != 0) {
         return 0;
     }
@@ -64,18 +64,26 @@ std::uint32_t follow(Search& search, int depth, int cell, CellSet used)
     if ((search.nodes[at].childLetters & NOT_LAID_OUT) != 0) {
         layOut(search, depth);
     }
-    std::uint32_t found = takeWord(search, depth);
+    std::uint32_t found = takeWord(search, at);
     for (CellSet next = NEIGHBOURS.of[cell] & ~used; next != 0 && search.nodes[at].wordsLeft != 0; next &= next - 1) {
         const TreeNode& node = search.nodes[at];
         int nextCell = lowestCell(next);
         std::uint32_t letter = 1u << search.cells.codeOf[nextCell];
         std::uint32_t child = node.firstChild + static_cast<std::uint32_t>(__builtin_popcount(node.childLetters & (letter - 1)));
-        if ((node.childLetters & letter) != 0 && search.nodes[child].wordsLeft != 0) {
-            search.path[depth + 1] = child;
-            std::uint32_t below = follow(search, depth + 1, nextCell, used | cellBit(nextCell));
-            search.nodes[at].wordsLeft -= below;
-            found += below;
+        if ((node.childLetters & letter) == 0 || search.nodes[child].wordsLeft == 0) {
+            continue;
         }
+        std::uint32_t below = 0;
+        // A leaf laid out needs no search around its tile: its word is all it holds.
+        if (search.nodes[child].childLetters == 0) {
+            below = takeWord(search, child);
+            search.findings.push_back(Finding{child, below});
+        } else {
+            search.path[depth + 1] = child;
+            below = follow(search, depth + 1, nextCell, used | cellBit(nextCell));
+        }
+        search.nodes[at].wordsLeft -= below;
+        found += below;
     }
     if (found != 0) {
         search.findings.push_back(Finding{at, found});
@@ -92,25 +100,41 @@ void countBack(Search& search)
     }
 }
 
-// Follows the groups that the paths from `cell` of up to three tiles spell.
-void followPaths(Search& search, int cell, CellSet used, int tiles, int key)
+// Follows the tree of group `key` from its root, if it has words left.
+void followGroup(Search& search, int key, int cell, CellSet used)
 {
-    key += static_cast<int>(search.cells.codeOf[cell]) * PLACE_VALUE[tiles - 1];
-    std::uint32_t root = gameState.dictionaryIndex.groupRoots[static_cast<std::size_t>(key)];
-    if (root == NOT_BUILT) {
-        root = groupTree(key);
-        search.nodes = gameState.dictionaryIndex.nodes.data();
-    }
-    if (root != NO_TREE && search.nodes[root].wordsLeft != 0) {
-        search.path[0] = root;
+    if (search.nodes[key].wordsLeft != 0) {
+        search.path[0] = static_cast<std::uint32_t>(key);
         follow(search, 0, cell, used);
     }
-    if (tiles == KEY_LETTERS) {
-        return;
+}
+
+// Follows the groups that the paths of up to three tiles from `first` spell, as far as some
+// word begins with their letters.
+void followPaths(Search& search, int first)
+{
+    const std::uint32_t* nextLetters = gameState.dictionaryIndex.nextLetters.data();
+    const unsigned* codeOf = search.cells.codeOf;
+    unsigned firstPrefix = codeOf[first] * LETTER_KEY_BASE;
+    if ((nextLetters[firstPrefix] & 1u << NO_LETTER) != 0) {
+        followGroup(search, groupKey(codeOf[first], NO_LETTER, NO_LETTER), first, cellBit(first));
     }
-    for (CellSet next = NEIGHBOURS.of[cell] & ~used; next != 0; next &= next - 1) {
-        int nextCell = lowestCell(next);
-        followPaths(search, nextCell, used | cellBit(nextCell), tiles + 1, key);
+    for (CellSet seconds = NEIGHBOURS.of[first]; seconds != 0; seconds &= seconds - 1) {
+        int second = lowestCell(seconds);
+        unsigned prefix = firstPrefix + codeOf[second];
+        if ((nextLetters[firstPrefix] >> codeOf[second] & 1u) == 0) {
+            continue;
+        }
+        CellSet used = cellBit(first) | cellBit(second);
+        if ((nextLetters[prefix] & 1u << NO_LETTER) != 0) {
+            followGroup(search, groupKey(codeOf[first], codeOf[second], NO_LETTER), second, used);
+        }
+        for (CellSet thirds = NEIGHBOURS.of[second] & ~used; thirds != 0; thirds &= thirds - 1) {
+            int third = lowestCell(thirds);
+            if ((nextLetters[prefix] >> codeOf[third] & 1u) != 0) {
+                followGroup(search, groupKey(codeOf[first], codeOf[second], codeOf[third]), third, used | cellBit(third));
+            }
+        }
     }
 }
 
@@ -158,12 +182,14 @@ void solveBoard()
     if (!isDictionaryIndexCurrent()) {
         indexDictionary();
     }
-    Search search;
+    Search& search = boardSearch;
+    search.found.clear();
+    search.findings.clear();
     describeBoard(search.cells);
     search.nodes = gameState.dictionaryIndex.nodes.data();
     if (search.cells.allLetters) {
         for (int cell = 0; cell < TILE_COUNT; ++cell) {
-            followPaths(search, cell, cellBit(cell), 1, 0);
+            followPaths(search, cell);
         }
         countBack(search);
         storeFound(search.found);
