@@ -93,9 +93,20 @@ TEST_F(Solver, WordsLongerThanSixteenLettersAreNeverSolutions)
 TEST_F(Solver, DuplicateWordStandsOnceAtItsFirstPlaceInDictionaryOrder)
 {
     useBoard("ABCDEFGHIJKLMNOP");
-    useDictionary({"FG", "AB", "ZZ", "FG", "AB", "BA"});
+    useDictionary({"FG", "AB", "ZZ", "FG", "BA"});
     solveBoard();
     EXPECT_EQ(solutionsText(), "FG AB BA");
+}
+
+TEST_F(Solver, AWordSpelledAlongTwoPathsStandsOnceOnEverySolve)
+{
+    // ABC is spelled first with the C below B, which has no D beside it, then with the C on the top row.
+    useSparseBoard({{{0, 0}, 'A'}, {{0, 1}, 'B'}, {{0, 2}, 'C'}, {{1, 0}, 'C'}, {{2, 0}, 'D'}});
+    useDictionary({"ABC", "ABCD"});
+    for (int solve = 0; solve < 3; ++solve) {
+        solveBoard();
+        EXPECT_EQ(solutionsText(), "ABC ABCD") << "solve " << solve;
+    }
 }
 
 TEST_F(Solver, LowercaseOrOtherBytesNeverMatchTiles)
