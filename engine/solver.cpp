@@ -54,6 +54,21 @@ std::uint32_t takeWord(Search& search, std::uint32_t at)
     return 1;
 }
 
+std::uint32_t follow(Search& search, int depth, int cell, CellSet used);
+
+// Enters `child`, the next node down the path, on `cell`; returns the words it found.
+std::uint32_t enter(Search& search, int depth, std::uint32_t child, int cell, CellSet used)
+{
+    // A leaf laid out needs no search around its tile: its word is all it holds.
+    if (search.nodes[child].childLetters == 0) {
+        std::uint32_t taken = takeWord(search, child);
+        search.findings.push_back(Finding{child, taken});
+        return taken;
+    }
+    search.path[depth + 1] = child;
+    return follow(search, depth + 1, cell, used | cellBit(cell));
+}
+
 // Follows the tree from the node at `depth` of the path, whose letters the path through `used`
 // to `cell` spells; returns how many words it found that no other path had found. A node whose
 // words are all found is not entered: on boards that repeat a few letters, many paths spell the
@@ -70,20 +85,11 @@ std::uint32_t follow(Search& search, int depth, int cell, CellSet used)
         int nextCell = lowestCell(next);
         std::uint32_t letter = 1u << search.cells.codeOf[nextCell];
         std::uint32_t child = node.firstChild + static_cast<std::uint32_t>(__builtin_popcount(node.childLetters & (letter - 1)));
-        if ((node.childLetters & letter) == 0 || search.nodes[child].wordsLeft == 0) {
-            continue;
+        if ((node.childLetters & letter) != 0 && search.nodes[child].wordsLeft != 0) {
+            std::uint32_t below = enter(search, depth, child, nextCell, used);
+            search.nodes[at].wordsLeft -= below;
+            found += below;
         }
-        std::uint32_t below = 0;
-        // A leaf laid out needs no search around its tile: its word is all it holds.
-        if (search.nodes[child].childLetters == 0) {
-            below = takeWord(search, child);
-            search.findings.push_back(Finding{child, below});
-        } else {
-            search.path[depth + 1] = child;
-            below = follow(search, depth + 1, nextCell, used | cellBit(nextCell));
-        }
-        search.nodes[at].wordsLeft -= below;
-        found += below;
     }
     if (found != 0) {
         search.findings.push_back(Finding{at, found});
