@@ -5,12 +5,12 @@
 
 namespace {
 
-const std::size_t SHORTEST = 10;
+const std::size_t SHORTEST = 13;
 const std::size_t LONGEST = 16;
 
 } // namespace
 
-const char* const HOSTILE_TILES[2] = {"AAAAAAAABBBBBBBB", "AAAAAAEEEEESSSSS"};
+const char* const HOSTILE_TILES[2] = {"AAAAAAAAAABBBBBB", "AAAAAAEEEEESSSSS"};
 
 std::string hostileBoard(const std::string& tiles, std::mt19937& random)
 {

@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
-// The boards' tiles of the two hostile cases: eight A and eight B; six A, five E and five S.
+// The boards' tiles of the two hostile cases: ten A and six B; six A, five E and five S. (With
+// eight A and eight B nearly every such word can be traced.)
 extern const char* const HOSTILE_TILES[2];
 
-// `count` words of 10 to 16 letters, each the start of a shuffle of `tiles`, so that no word
+// `count` words of 13 to 16 letters, each the start of a shuffle of `tiles`, so that no word
 // needs more copies of a letter than the board has.
 std::vector<std::string> hostileWords(const std::string& tiles, std::size_t count, unsigned seed);
 
