@@ -30,6 +30,15 @@ struct Search {
 // Kept from solve to solve for the room its lists have taken.
 Search boardSearch;
 
+// The number of bits set, worked out in place: the builtin calls a library function unless
+// the build may assume a processor with an instruction for it.
+inline std::uint32_t countBits(std::uint32_t bits)
+{
+    bits -= bits >> 1 & 0x55555555u;
+    bits = (bits & 0x33333333u) + (bits >> 2 & 0x33333333u);
+    return ((bits + (bits >> 4)) & 0x0F0F0F0Fu) * 0x01010101u >> 24;
+}
+
 // Lays out the node at `depth` of the search's path; the entries it drops are dropped from the
 // nodes above it too.
 void layOut(Search& search, int depth)
@@ -42,7 +51,7 @@ void layOut(Search& search, int depth)
 }
 
 // Takes the word of node `at`, unless this solve has; returns 1 if it did.
-std::uint32_t takeWord(Search& search, std::uint32_t at)
+inline std::uint32_t takeWord(Search& search, std::uint32_t at)
 {
     TreeNode& node = search.nodes[at];
     if (node.word == 0 || (node.childLetters & WORD_FOUND) != 0) {
@@ -84,7 +93,7 @@ std::uint32_t follow(Search& search, int depth, int cell, CellSet used)
         const TreeNode& node = search.nodes[at];
         int nextCell = lowestCell(next);
         std::uint32_t letter = 1u << search.cells.codeOf[nextCell];
-        std::uint32_t child = node.firstChild + static_cast<std::uint32_t>(__builtin_popcount(node.childLetters & (letter - 1)));
+        std::uint32_t child = node.firstChild + countBits(node.childLetters & (letter - 1));
         if ((node.childLetters & letter) != 0 && search.nodes[child].wordsLeft != 0) {
             std::uint32_t below = enter(search, depth, child, nextCell, used);
             search.nodes[at].wordsLeft -= below;
