@@ -23,16 +23,6 @@ bool traceRest(const BoardCells& cells, std::string_view word, std::size_t posit
     return false;
 }
 
-// Whether every byte of the word is on some tile.
-bool allOnBoard(const BoardCells& cells, std::string_view word)
-{
-    std::uint16_t missing = 0;
-    for (char c : word) {
-        missing |= cells.holding[static_cast<unsigned char>(c)] == 0;
-    }
-    return missing == 0;
-}
-
 } // namespace
 
 void describeBoard(BoardCells& cells)
@@ -49,9 +39,8 @@ void describeBoard(BoardCells& cells)
 
 bool canTrace(const BoardCells& cells, std::string_view word)
 {
-    // Sixteen tiles spell no longer word. A word with a letter on no tile is settled before the
-    // search, which would otherwise try every path of the letters before that one.
-    if (word.empty() || word.size() > static_cast<std::size_t>(TILE_COUNT) || !allOnBoard(cells, word)) {
+    // Sixteen tiles spell no longer word.
+    if (word.empty() || word.size() > static_cast<std::size_t>(TILE_COUNT)) {
         return false;
     }
     for (CellSet starts = cells.holding[static_cast<unsigned char>(word[0])]; starts != 0; starts &= starts - 1) {

@@ -57,7 +57,7 @@ inline constexpr NeighbourTable NEIGHBOURS = makeNeighbourTable();
 // Describes gameState.board.
 void describeBoard(BoardCells& cells);
 
-// Whether some path of distinct, adjacent cells spells `word`. The neighbours' order decides only
-// which path a walk finds first, never whether there is one, so this search takes the cells that
-// fit each letter as one set and answers in a few instructions a letter.
+// Whether some path of distinct, adjacent cells spells `word`, word by word: for boards with a
+// tile other than A to Z, which the index does not know. The cells that fit each letter are
+// taken as one set.
 bool canTrace(const BoardCells& cells, std::string_view word);
