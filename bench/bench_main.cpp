@@ -113,7 +113,8 @@ void printMemory(const char* listName, const std::string& wordList)
 {
     useWordList(wordList);
     std::printf("%-36s %10.1f MB engine's dictionary and index; %.1f MB the prefix tree's nodes\n", listName,
-                static_cast<double>(engineDictionaryBytes()) / 1e6, static_cast<double>(trieBytes(useTrie(wordList))) / 1e6);
+                static_cast<double>(engineDictionaryBytes()) / 1e6,
+                static_cast<double>(trieBytes(useTrie(wordList))) / 1e6);
 }
 
 std::string timeText(double seconds)

@@ -78,7 +78,8 @@ void searchFrom(Search& search, std::uint32_t node, int cell, unsigned used)
         int nextCell = __builtin_ctz(next);
         unsigned bit = search.letterBit[nextCell];
         if ((here.childLetters & bit) != 0) {
-            std::uint32_t child = here.firstChild + static_cast<std::uint32_t>(__builtin_popcount(here.childLetters & (bit - 1)));
+            std::uint32_t below = static_cast<std::uint32_t>(__builtin_popcount(here.childLetters & (bit - 1)));
+            std::uint32_t child = here.firstChild + below;
             searchFrom(search, child, nextCell, used | 1u << nextCell);
         }
     }
@@ -124,7 +125,8 @@ void trieSolve(const Trie& trie, const std::vector<std::string>& dictionary, con
     for (int cell = 0; cell < 16; ++cell) {
         unsigned bit = search.letterBit[cell];
         if ((root.childLetters & bit) != 0) {
-            std::uint32_t child = root.firstChild + static_cast<std::uint32_t>(__builtin_popcount(root.childLetters & (bit - 1)));
+            std::uint32_t below = static_cast<std::uint32_t>(__builtin_popcount(root.childLetters & (bit - 1)));
+            std::uint32_t child = root.firstChild + below;
             searchFrom(search, child, cell, 1u << cell);
         }
     }

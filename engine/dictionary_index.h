@@ -1,5 +1,6 @@
-// The dictionary's index: its words grouped by their first three letters at load, and each group
-// made into a prefix tree the first time a board reaches it.
+// The dictionary's index: its words grouped by their first letter at load, by their first three
+// letters the first time a board reaches that letter, and each group made into a prefix tree as
+// boards reach its nodes.
 #pragma once
 
 #include <cstddef>
@@ -16,16 +17,14 @@ constexpr unsigned LETTER_CODES = 28;
 // sixteen letter tiles can hold (empty, longer than sixteen, a byte other than A to Z among the
 // first three) are left out; a word with such a byte further on goes no further into the tree.
 constexpr int LETTER_KEY_BASE = 27;
-constexpr int GROUP_KEYS = LETTER_KEY_BASE * LETTER_KEY_BASE * LETTER_KEY_BASE;
+constexpr int PREFIX_KEYS = LETTER_KEY_BASE * LETTER_KEY_BASE;
+constexpr int GROUP_KEYS = LETTER_KEY_BASE * PREFIX_KEYS;
 constexpr int KEY_LETTERS = 3;
 
-// A group's entry: the word's slot in the low SLOT_BITS bits, and above them the codes of the
-// letters after the key, CODE_BITS each, so that the top of a tree is laid out without reading
-// the words themselves, which lie far apart.
+// An entry: the word's slot; until its first letter is ordered, with the last two digits of its
+// group's key above the slot's SLOT_BITS bits, PREFIX_KEYS for a word that no group takes.
 constexpr int SLOT_BITS = 20;
 constexpr std::uint32_t SLOT_MASK = (1u << SLOT_BITS) - 1;
-constexpr int CODE_BITS = 5;
-constexpr int SKETCHED_LETTERS = 2;
 
 // One node of a group's tree, standing for the letters that lead to it. Once laid out, its
 // children lie side by side from firstChild, one for each letter code bit of childLetters, in
@@ -46,15 +45,19 @@ constexpr std::uint32_t NOT_LAID_OUT = 1u << NO_LETTER;
 constexpr std::uint32_t WORD_FOUND = 1u << 31;
 
 struct DictionaryIndex {
-    // The entries of group k are groupEntries[groupStarts[k]] to groupEntries[groupStarts[k + 1] - 1],
-    // in dictionary order within each node of the group's tree.
-    std::vector<std::uint32_t> groupStarts;
+    // The entries of the words beginning with letter code c are groupEntries[letterStarts[c]] to
+    // groupEntries[letterStarts[c + 1] - 1]: in dictionary order until the letter is ordered into
+    // its groups, then group by group, in dictionary order within each node of a group's tree.
+    std::vector<std::uint32_t> letterStarts;
     std::vector<std::uint32_t> groupEntries;
+    // The letter codes, as bits, of the first letters ordered into their groups.
+    std::uint32_t orderedLetters = 0;
     // For one letter c, or two c and d, at prefix c * 27 or c * 27 + d: the codes, as bits, of
     // the letters that come next in some indexed word, the bit NO_LETTER when a word ends there.
     // A few kilobytes, where the roots would take a wait for memory to say there is nothing.
     std::vector<std::uint32_t> nextLetters;
-    // The trees: node k is the root of group k's, whose other nodes follow all the roots.
+    // The trees: node k is the root of group k's, without words until its first letter is
+    // ordered; the other nodes follow all the roots.
     std::vector<TreeNode> nodes;
     // Room for laying out the entries of one node.
     std::vector<std::uint32_t> sorting;
@@ -63,15 +66,23 @@ struct DictionaryIndex {
     std::uint32_t indexedRevision = 0;
 };
 
-unsigned letterCode(char c);
+// The letter code of a byte.
+constexpr unsigned letterCode(char c)
+{
+    return static_cast<unsigned char>(c - 'A') < 26 ? static_cast<unsigned>(c - 'A' + 1) : NOT_A_LETTER;
+}
 
 constexpr int groupKey(unsigned firstCode, unsigned secondCode, unsigned thirdCode)
 {
     return static_cast<int>((firstCode * LETTER_KEY_BASE + secondCode) * LETTER_KEY_BASE + thirdCode);
 }
 
-// Rebuilds gameState.dictionaryIndex from the dictionary's used slots; no tree is laid out yet.
+// Rebuilds gameState.dictionaryIndex from the dictionary's used slots; no letter is ordered yet.
 void indexDictionary();
+
+// Orders the words beginning with letter code `code` into their groups, and makes the groups'
+// roots; each letter once.
+void orderLetter(unsigned code);
 
 // Whether the index was built from the dictionary as it is now.
 bool isDictionaryIndexCurrent();

@@ -128,6 +128,9 @@ void followGroup(Search& search, int key, int cell, CellSet used)
 // word begins with their letters.
 void followPaths(Search& search, int first)
 {
+    if ((gameState.dictionaryIndex.orderedLetters >> search.cells.codeOf[first] & 1u) == 0) {
+        orderLetter(search.cells.codeOf[first]);
+    }
     const std::uint32_t* nextLetters = gameState.dictionaryIndex.nextLetters.data();
     const unsigned* codeOf = search.cells.codeOf;
     unsigned firstPrefix = codeOf[first] * LETTER_KEY_BASE;
@@ -147,7 +150,8 @@ void followPaths(Search& search, int first)
         for (CellSet thirds = NEIGHBOURS.of[second] & ~used; thirds != 0; thirds &= thirds - 1) {
             int third = lowestCell(thirds);
             if ((nextLetters[prefix] >> codeOf[third] & 1u) != 0) {
-                followGroup(search, groupKey(codeOf[first], codeOf[second], codeOf[third]), third, used | cellBit(third));
+                int key = groupKey(codeOf[first], codeOf[second], codeOf[third]);
+                followGroup(search, key, third, used | cellBit(third));
             }
         }
     }
