@@ -177,7 +177,7 @@ void orderLetter(unsigned code)
     std::uint32_t* entries = index.groupEntries.data() + first;
     // starts[k + 1] counts group k, then is moved on as its entries are placed; the words that
     // no group takes go last, under PREFIX_KEYS.
-    std::vector<std::uint32_t> starts(PREFIX_KEYS + 2, 0);
+    std::vector<std::uint32_t> starts(PREFIX_KEYS + 3, 0);
     for (std::uint32_t at = 0; at < count; ++at) {
         ++starts[(entries[at] >> SLOT_BITS) + 2];
     }
