@@ -105,9 +105,12 @@ unsigned nextCode(std::uint32_t entry, std::size_t depth)
 // and leaves where each code's entries begin in starts[code].
 void sortByNextCode(std::uint32_t* entries, std::uint32_t count, std::size_t depth, std::uint32_t* starts)
 {
+    // Each entry keeps its code above its slot meanwhile, so that each word is read once.
     std::uint32_t next[LETTER_CODES + 1] = {};
     for (std::uint32_t at = 0; at < count; ++at) {
-        ++next[nextCode(entries[at], depth) + 1];
+        unsigned code = nextCode(entries[at], depth);
+        entries[at] |= code << SLOT_BITS;
+        ++next[code + 1];
     }
     for (unsigned code = 1; code <= LETTER_CODES; ++code) {
         next[code] += next[code - 1];
@@ -116,7 +119,7 @@ void sortByNextCode(std::uint32_t* entries, std::uint32_t count, std::size_t dep
     std::vector<std::uint32_t>& sorting = gameState.dictionaryIndex.sorting;
     sorting.resize(std::max<std::size_t>(sorting.size(), count));
     for (std::uint32_t at = 0; at < count; ++at) {
-        sorting[next[nextCode(entries[at], depth)]++] = entries[at];
+        sorting[next[entries[at] >> SLOT_BITS]++] = entries[at] & SLOT_MASK;
     }
     std::copy(sorting.begin(), sorting.begin() + count, entries);
 }
