@@ -1,7 +1,12 @@
 // What the benchmarks share: the word lists and the dealt boards.
 #include "bench/bench_support.h"
 
+#include <cstdio>
 #include <cstring>
+#include <map>
+#include <random>
+
+#include "bench/hostile_words.h"
 
 #include "engine/deal.h"
 #include "engine/dictionary.h"
@@ -16,8 +21,65 @@ std::string wordListInDictionary;
 std::vector<std::string> baselineWords;
 // Each by column, as gameState.board.
 std::vector<std::string> boards;
+std::vector<std::string> hostileBoards[2];
+std::map<std::string, Trie> tries;
+
+std::string writeHostileList(int hostileCase)
+{
+    std::string path = GENERATED_WORDS;
+    path = path.substr(0, path.find_last_of('/') + 1) + "hostile-" + std::to_string(hostileCase) + ".dic";
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    for (const std::string& word : hostileWords(HOSTILE_TILES[hostileCase], HOSTILE_WORDS, 1000u + hostileCase)) {
+        std::fprintf(file, "%s\n", word.c_str());
+    }
+    std::fclose(file);
+    return path;
+}
 
 } // namespace
+
+const std::string& hostileWordList(int hostileCase)
+{
+    static const std::string paths[2] = {writeHostileList(0), writeHostileList(1)};
+    return paths[hostileCase];
+}
+
+const Trie& useTrie(const std::string& path)
+{
+    auto known = tries.find(path);
+    if (known == tries.end()) {
+        known = tries.emplace(path, Trie()).first;
+        buildTrie(useWordList(path), known->second);
+    }
+    return known->second;
+}
+
+int boardsOf(const SolveCase& solveCase)
+{
+    return solveCase.hostileCase == DEALT ? DEALT_BOARDS : HOSTILE_BOARDS;
+}
+
+void putBoard(const SolveCase& solveCase, std::size_t number)
+{
+    if (solveCase.hostileCase == DEALT) {
+        putDealtBoard(number);
+        return;
+    }
+    std::vector<std::string>& made = hostileBoards[solveCase.hostileCase];
+    std::mt19937 random(77);
+    while (made.size() < HOSTILE_BOARDS) {
+        made.push_back(hostileBoard(HOSTILE_TILES[solveCase.hostileCase], random));
+    }
+    std::memcpy(gameState.board, made[number % made.size()].data(), TILE_COUNT);
+}
+
+std::size_t engineDictionaryBytes()
+{
+    const DictionaryIndex& index = gameState.dictionaryIndex;
+    return gameState.dictionary.bytes.size() + gameState.dictionary.ends.size() * sizeof(std::uint32_t) +
+           index.letterStarts.size() * sizeof(std::uint32_t) + index.groupEntries.size() * sizeof(std::uint32_t) +
+           index.nodes.size() * sizeof(TreeNode);
+}
 
 const std::vector<std::string>& useWordList(const std::string& path)
 {

@@ -7,30 +7,6 @@
 
 namespace {
 
-struct NeighbourTable {
-    CellSet of[TILE_COUNT];
-};
-
-constexpr NeighbourTable makeNeighbourTable()
-{
-    NeighbourTable table = {};
-    for (int cell = 0; cell < TILE_COUNT; ++cell) {
-        for (int columnStep = -1; columnStep <= 1; ++columnStep) {
-            for (int rowStep = -1; rowStep <= 1; ++rowStep) {
-                int column = cell / BOARD_SIZE + columnStep;
-                int row = cell % BOARD_SIZE + rowStep;
-                bool onBoard = column >= 0 && column < BOARD_SIZE && row >= 0 && row < BOARD_SIZE;
-                if (onBoard && (columnStep != 0 || rowStep != 0)) {
-                    table.of[cell] |= cellBit(boardIndex(column, row));
-                }
-            }
-        }
-    }
-    return table;
-}
-
-constexpr NeighbourTable NEIGHBOURS = makeNeighbourTable();
-
 // Spells the word from `position` on, the path standing on `cell` having taken `used`.
 bool traceRest(const BoardCells& cells, std::string_view word, std::size_t position, int cell, CellSet used)
 {
@@ -47,42 +23,24 @@ bool traceRest(const BoardCells& cells, std::string_view word, std::size_t posit
     return false;
 }
 
-// Whether every byte of the word is on some tile.
-bool allOnBoard(const BoardCells& cells, std::string_view word)
-{
-    std::uint16_t missing = 0;
-    for (char c : word) {
-        missing |= cells.holding[static_cast<unsigned char>(c)] == 0;
-    }
-    return missing == 0;
-}
-
 } // namespace
-
-CellSet neighbourCells(int cell)
-{
-    return NEIGHBOURS.of[cell];
-}
 
 void describeBoard(BoardCells& cells)
 {
     std::memset(cells.holding, 0, sizeof cells.holding);
-    cells.lettersOnBoard = 0;
     cells.allLetters = true;
     for (int cell = 0; cell < TILE_COUNT; ++cell) {
         char tile = gameState.board[cell];
         cells.holding[static_cast<unsigned char>(tile)] |= static_cast<std::uint16_t>(cellBit(cell));
         cells.codeOf[cell] = letterCode(tile);
-        cells.lettersOnBoard |= 1u << cells.codeOf[cell];
         cells.allLetters = cells.allLetters && cells.codeOf[cell] != NOT_A_LETTER;
     }
 }
 
 bool canTrace(const BoardCells& cells, std::string_view word)
 {
-    // Sixteen tiles spell no longer word. A word with a letter on no tile is settled before the
-    // search, which would otherwise try every path of the letters before that one.
-    if (word.empty() || word.size() > static_cast<std::size_t>(TILE_COUNT) || !allOnBoard(cells, word)) {
+    // Sixteen tiles spell no longer word.
+    if (word.empty() || word.size() > static_cast<std::size_t>(TILE_COUNT)) {
         return false;
     }
     for (CellSet starts = cells.holding[static_cast<unsigned char>(word[0])]; starts != 0; starts &= starts - 1) {

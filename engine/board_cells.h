@@ -14,8 +14,6 @@ struct BoardCells {
     std::uint16_t holding[256];
     // The letter code of each cell's tile (see letterCode).
     unsigned codeOf[TILE_COUNT];
-    // The codes of the tiles' letters, as bits.
-    std::uint32_t lettersOnBoard;
     // Every tile holds one of A to Z, as every dealt board does.
     bool allLetters;
 };
@@ -31,13 +29,35 @@ inline int lowestCell(CellSet cells)
     return __builtin_ctz(cells);
 }
 
-// The eight (or fewer, at the edges) cells around `cell`.
-CellSet neighbourCells(int cell);
+struct NeighbourTable {
+    CellSet of[TILE_COUNT];
+};
+
+constexpr NeighbourTable makeNeighbourTable()
+{
+    NeighbourTable table = {};
+    for (int cell = 0; cell < TILE_COUNT; ++cell) {
+        for (int columnStep = -1; columnStep <= 1; ++columnStep) {
+            for (int rowStep = -1; rowStep <= 1; ++rowStep) {
+                int column = cell / BOARD_SIZE + columnStep;
+                int row = cell % BOARD_SIZE + rowStep;
+                bool onBoard = column >= 0 && column < BOARD_SIZE && row >= 0 && row < BOARD_SIZE;
+                if (onBoard && (columnStep != 0 || rowStep != 0)) {
+                    table.of[cell] |= cellBit(boardIndex(column, row));
+                }
+            }
+        }
+    }
+    return table;
+}
+
+// The eight (or fewer, at the edges) cells around each cell.
+inline constexpr NeighbourTable NEIGHBOURS = makeNeighbourTable();
 
 // Describes gameState.board.
 void describeBoard(BoardCells& cells);
 
-// Whether some path of distinct, adjacent cells spells `word`. The neighbours' order decides only
-// which path a walk finds first, never whether there is one, so this search takes the cells that
-// fit each letter as one set and answers in a few instructions a letter.
+// Whether some path of distinct, adjacent cells spells `word`, word by word: for boards with a
+// tile other than A to Z, which the index does not know. The cells that fit each letter are
+// taken as one set.
 bool canTrace(const BoardCells& cells, std::string_view word);

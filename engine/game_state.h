@@ -14,8 +14,6 @@ constexpr int GAME_SECONDS = 180;
 typedef char Board[TILE_COUNT];
 // Sixteen letters in reading order (index row * 4 + column).
 typedef char TileLetters[TILE_COUNT];
-// Sixteen flags with the Board indexing.
-typedef char VisitedGrid[TILE_COUNT];
 typedef char PickGrid[TILE_COUNT];
 
 struct GameState {
@@ -30,10 +28,7 @@ struct GameState {
 
     Board board = {};
     TileLetters tileLetters = {};
-    VisitedGrid visited = {};
     PickGrid picked = {};
-    int walkColumn = 0;
-    int walkRow = 0;
 
     int secondsLeft = 0;
     int score = 0;

@@ -1,5 +1,5 @@
-// The solver: the board's paths of up to four tiles pick the dictionary's groups and rule out
-// most of their words; the words left are traced with sets of cells.
+// The solver: the board's paths of up to three tiles pick the dictionary's groups, and each
+// group's tree is followed over the board from there, no further than words not yet found.
 #include "engine/solver.h"
 
 #include <algorithm>
@@ -11,175 +11,183 @@
 
 namespace {
 
-const std::uint16_t NO_REACH = UINT16_MAX;
-// The value of a path's first, second and third tile in its group's key.
-const int PLACE_VALUE[3] = {LETTER_KEY_BASE * LETTER_KEY_BASE, LETTER_KEY_BASE, 1};
-
-// What the board offers one group's words, by the code of their fourth letter: the bit NO_LETTER
-// when some path spelling the group's key goes on to that letter, and the bits of the letters
-// that can come fifth after it. Under NO_LETTER itself every bit is set: a word of up to three
-// letters is its group's key, which a path spells.
-struct GroupReach {
-    int key;
-    std::uint32_t afterFourth[LETTER_CODES];
+// A node and how many of its words a solve found, to be counted back when it ends.
+struct Finding {
+    std::uint32_t node;
+    std::uint32_t words;
 };
 
-const std::uint32_t EVERY_LETTER = UINT32_MAX;
-
-// The groups that the board's paths of one to three tiles spell, and their reaches: at most one
-// for each of the 16 + 84 + 408 paths.
-const std::size_t MOST_REACHED_GROUPS = 508;
-const std::size_t GROUPS_FETCHED_AHEAD = 4;
-
-struct Reaches {
-    std::vector<GroupReach> groups;
-    std::vector<std::uint16_t> reachOfGroup;
+struct Search {
+    BoardCells cells;
+    TreeNode* nodes;
+    // The nodes the search is in, from its group's root.
+    std::uint32_t path[TILE_COUNT];
+    // The slots of the words found.
+    std::vector<std::uint32_t> found;
+    std::vector<Finding> findings;
 };
 
-// For each pair of codes that the sixth and seventh letters of a word can have, as its sketch
-// holds them: 1 when both letters are on the board, or the word ends before them. Looked up
-// once for both, where testing each would cost more than the rest of the sketch's checks.
-struct LaterLetters {
-    std::uint8_t onBoard[LETTER_PAIRS];
-};
+// Kept from solve to solve for the room its lists have taken.
+Search boardSearch;
 
-// A dictionary word that the board holds.
-struct FoundWord {
-    std::uint32_t begin;
-    std::uint32_t length;
-};
-
-GroupReach& reachFor(Reaches& reaches, int key)
+// The number of bits set, worked out in place: the builtin calls a library function unless
+// the build may assume a processor with an instruction for it.
+inline std::uint32_t countBits(std::uint32_t bits)
 {
-    std::uint16_t& reach = reaches.reachOfGroup[static_cast<std::size_t>(key)];
-    if (reach == NO_REACH) {
-        reach = static_cast<std::uint16_t>(reaches.groups.size());
-        reaches.groups.push_back(GroupReach{key, {}});
-        reaches.groups.back().afterFourth[NO_LETTER] = EVERY_LETTER;
-    }
-    return reaches.groups[reach];
+    bits -= bits >> 1 & 0x55555555u;
+    bits = (bits & 0x33333333u) + (bits >> 2 & 0x33333333u);
+    return ((bits + (bits >> 4)) & 0x0F0F0F0Fu) * 0x01010101u >> 24;
 }
 
-// The letters on the cells next to `cell` that a path through `used` has not taken, as code bits.
-std::uint32_t lettersAround(const BoardCells& cells, int cell, CellSet used)
+// Lays out the node at `depth` of the search's path; the entries it drops are dropped from the
+// nodes above it too.
+void layOut(Search& search, int depth)
 {
-    std::uint32_t letters = 0;
-    for (CellSet next = neighbourCells(cell) & ~used; next != 0; next &= next - 1) {
-        letters |= 1u << cells.codeOf[lowestCell(next)];
+    std::uint32_t dropped = layOutNode(search.path[depth], static_cast<std::size_t>(depth));
+    search.nodes = gameState.dictionaryIndex.nodes.data();
+    for (int above = 0; above < depth; ++above) {
+        search.nodes[search.path[above]].wordsLeft -= dropped;
     }
-    return letters;
 }
 
-// Notes which fourth letters follow the path that ends on `cell`, and which fifth letters follow those.
-void noteFollowers(GroupReach& reach, const BoardCells& cells, int cell, CellSet used)
+// Takes the word of node `at`, unless this solve has; returns 1 if it did.
+inline std::uint32_t takeWord(Search& search, std::uint32_t at)
 {
-    for (CellSet next = neighbourCells(cell) & ~used; next != 0; next &= next - 1) {
+    TreeNode& node = search.nodes[at];
+    if (node.word == 0 || (node.childLetters & WORD_FOUND) != 0) {
+        return 0;
+    }
+    node.childLetters |= WORD_FOUND;
+    node.wordsLeft -= 1;
+    search.found.push_back(node.word - 1);
+    return 1;
+}
+
+std::uint32_t follow(Search& search, int depth, int cell, CellSet used);
+
+// Enters `child`, the next node down the path, on `cell`; returns the words it found.
+std::uint32_t enter(Search& search, int depth, std::uint32_t child, int cell, CellSet used)
+{
+    // A leaf laid out needs no search around its tile: its word is all it holds.
+    if (search.nodes[child].childLetters == 0) {
+        std::uint32_t taken = takeWord(search, child);
+        search.findings.push_back(Finding{child, taken});
+        return taken;
+    }
+    search.path[depth + 1] = child;
+    return follow(search, depth + 1, cell, used | cellBit(cell));
+}
+
+// Follows the tree from the node at `depth` of the path, whose letters the path through `used`
+// to `cell` spells; returns how many words it found that no other path had found. A node whose
+// words are all found is not entered: on boards that repeat a few letters, many paths spell the
+// same letters.
+std::uint32_t follow(Search& search, int depth, int cell, CellSet used)
+{
+    std::uint32_t at = search.path[depth];
+    if ((search.nodes[at].childLetters & NOT_LAID_OUT) != 0) {
+        layOut(search, depth);
+    }
+    std::uint32_t found = takeWord(search, at);
+    for (CellSet next = NEIGHBOURS.of[cell] & ~used; next != 0 && search.nodes[at].wordsLeft != 0; next &= next - 1) {
+        const TreeNode& node = search.nodes[at];
         int nextCell = lowestCell(next);
-        std::uint32_t fifthLetters = lettersAround(cells, nextCell, used | cellBit(nextCell));
-        reach.afterFourth[cells.codeOf[nextCell]] |= 1u << NO_LETTER | fifthLetters;
+        std::uint32_t letter = 1u << search.cells.codeOf[nextCell];
+        std::uint32_t child = node.firstChild + countBits(node.childLetters & (letter - 1));
+        if ((node.childLetters & letter) != 0 && search.nodes[child].wordsLeft != 0) {
+            std::uint32_t below = enter(search, depth, child, nextCell, used);
+            search.nodes[at].wordsLeft -= below;
+            found += below;
+        }
+    }
+    if (found != 0) {
+        search.findings.push_back(Finding{at, found});
+    }
+    return found;
+}
+
+// Leaves every tree as it was before the solve.
+void countBack(Search& search)
+{
+    for (const Finding& finding : search.findings) {
+        search.nodes[finding.node].wordsLeft += finding.words;
+        search.nodes[finding.node].childLetters &= ~WORD_FOUND;
     }
 }
 
-// Notes the groups that the paths from `cell` spell, up to three tiles, and what follows them.
-void followPaths(Reaches& reaches, const BoardCells& cells, int cell, CellSet used, int tiles, int key)
+// Follows the tree of group `key` from its root, if it has words left.
+void followGroup(Search& search, int key, int cell, CellSet used)
 {
-    key += static_cast<int>(cells.codeOf[cell]) * PLACE_VALUE[tiles - 1];
-    GroupReach& reach = reachFor(reaches, key);
-    if (tiles == 3) {
-        noteFollowers(reach, cells, cell, used);
-        return;
-    }
-    for (CellSet next = neighbourCells(cell) & ~used; next != 0; next &= next - 1) {
-        int nextCell = lowestCell(next);
-        followPaths(reaches, cells, nextCell, used | cellBit(nextCell), tiles + 1, key);
+    if (search.nodes[key].wordsLeft != 0) {
+        search.path[0] = static_cast<std::uint32_t>(key);
+        follow(search, 0, cell, used);
     }
 }
 
-void describeLaterLetters(const BoardCells& cells, LaterLetters& later)
+// Follows the groups that the paths of up to three tiles from `first` spell, as far as some
+// word begins with their letters.
+void followPaths(Search& search, int first)
 {
-    // NO_LETTER past a word's end is no obstacle.
-    std::uint32_t lettersOnBoard = cells.lettersOnBoard | 1u << NO_LETTER;
-    for (std::uint32_t pair = 0; pair < LETTER_PAIRS; ++pair) {
-        std::uint32_t first = pair & SKETCH_FIELD_MASK;
-        std::uint32_t second = pair >> SKETCH_FIELD_BITS;
-        later.onBoard[pair] = static_cast<std::uint8_t>(lettersOnBoard >> first & lettersOnBoard >> second & 1u);
+    if ((gameState.dictionaryIndex.orderedLetters >> search.cells.codeOf[first] & 1u) == 0) {
+        orderLetter(search.cells.codeOf[first]);
     }
-}
-
-// Whether the word of this sketch may lie on the board, as far as its first seven letters tell;
-// for a word of up to four letters the answer is exact (its fifth letter is NO_LETTER). Worked
-// out without a branch: most words are ruled out here, too irregularly for a branch predictor.
-bool mayBeOnBoard(std::uint32_t sketch, const GroupReach& reach, const LaterLetters& later)
-{
-    std::uint32_t fifthFollows = reach.afterFourth[sketchLetter(sketch, 3)] >> sketchLetter(sketch, 4);
-    return (fifthFollows & later.onBoard[sketchLetterPair(sketch, 5)] & 1u) != 0;
-}
-
-void collectGroup(const GroupReach& reach, const BoardCells& cells, const LaterLetters& later,
-                  std::vector<FoundWord>& found)
-{
-    const IndexEntry* entries = gameState.dictionaryIndex.entries.data();
-    const std::uint32_t* groupStarts = gameState.dictionaryIndex.groupStarts.data();
-    const char* bytes = gameState.dictionary.bytes.data();
-    std::size_t key = static_cast<std::size_t>(reach.key);
-    for (std::uint32_t entry = groupStarts[key]; entry < groupStarts[key + 1]; ++entry) {
-        IndexEntry word = entries[entry];
-        if (!mayBeOnBoard(word.sketch, reach, later)) {
+    const std::uint32_t* nextLetters = gameState.dictionaryIndex.nextLetters.data();
+    const unsigned* codeOf = search.cells.codeOf;
+    unsigned firstPrefix = codeOf[first] * LETTER_KEY_BASE;
+    if ((nextLetters[firstPrefix] & 1u << NO_LETTER) != 0) {
+        followGroup(search, groupKey(codeOf[first], NO_LETTER, NO_LETTER), first, cellBit(first));
+    }
+    for (CellSet seconds = NEIGHBOURS.of[first]; seconds != 0; seconds &= seconds - 1) {
+        int second = lowestCell(seconds);
+        unsigned prefix = firstPrefix + codeOf[second];
+        if ((nextLetters[firstPrefix] >> codeOf[second] & 1u) == 0) {
             continue;
         }
-        std::uint32_t length = sketchLength(word.sketch);
-        if (length <= 4 || canTrace(cells, std::string_view(bytes + word.begin, length))) {
-            found.push_back(FoundWord{word.begin, length});
+        CellSet used = cellBit(first) | cellBit(second);
+        if ((nextLetters[prefix] & 1u << NO_LETTER) != 0) {
+            followGroup(search, groupKey(codeOf[first], codeOf[second], NO_LETTER), second, used);
         }
-    }
-}
-
-void collectFromIndex(const BoardCells& cells, std::vector<FoundWord>& found)
-{
-    Reaches reaches;
-    reaches.groups.reserve(MOST_REACHED_GROUPS);
-    reaches.reachOfGroup.assign(GROUP_KEYS, NO_REACH);
-    for (int cell = 0; cell < TILE_COUNT; ++cell) {
-        followPaths(reaches, cells, cell, cellBit(cell), 1, 0);
-    }
-    LaterLetters later;
-    describeLaterLetters(cells, later);
-    const DictionaryIndex& index = gameState.dictionaryIndex;
-    std::size_t groups = reaches.groups.size();
-    for (std::size_t group = 0; group < groups; ++group) {
-        // Groups lie far apart, so each would begin with a wait for memory: the start of one a
-        // few groups on is asked for meanwhile (a GCC and Clang builtin).
-        if (group + GROUPS_FETCHED_AHEAD < groups) {
-            std::size_t ahead = static_cast<std::size_t>(reaches.groups[group + GROUPS_FETCHED_AHEAD].key);
-            __builtin_prefetch(index.entries.data() + index.groupStarts[ahead]);
+        for (CellSet thirds = NEIGHBOURS.of[second] & ~used; thirds != 0; thirds &= thirds - 1) {
+            int third = lowestCell(thirds);
+            if ((nextLetters[prefix] >> codeOf[third] & 1u) != 0) {
+                int key = groupKey(codeOf[first], codeOf[second], codeOf[third]);
+                followGroup(search, key, third, used | cellBit(third));
+            }
         }
-        collectGroup(reaches.groups[group], cells, later, found);
     }
 }
 
 // A board with a tile other than A to Z is none that the deal makes; the index only knows words
 // of letters, so every word is traced.
-void collectByTracingAll(const BoardCells& cells, std::vector<FoundWord>& found)
+void traceAll(Search& search)
 {
     for (int slot = 0; slot < gameState.dictionaryCount; ++slot) {
-        std::string_view word = wordAt(gameState.dictionary, slot);
-        if (canTrace(cells, word)) {
-            std::uint32_t begin = static_cast<std::uint32_t>(bytesBefore(gameState.dictionary, slot));
-            found.push_back(FoundWord{begin, static_cast<std::uint32_t>(word.size())});
+        if (canTrace(search.cells, wordAt(gameState.dictionary, slot))) {
+            search.found.push_back(static_cast<std::uint32_t>(slot));
         }
     }
 }
 
-// The found words in dictionary order, which is the order of their places in the dictionary's
-// bytes, each once: a word the dictionary lists twice is stored at its first place.
-void storeSolutions(std::vector<FoundWord>& found)
+// The words the trees found, in dictionary order: each once, at its first slot.
+void storeFound(std::vector<std::uint32_t>& found)
 {
-    std::sort(found.begin(), found.end(),
-              [](const FoundWord& first, const FoundWord& second) { return first.begin < second.begin; });
+    std::sort(found.begin(), found.end());
+    WordList& list = gameState.solutionList;
+    forgetSlotsFrom(list, 0);
+    for (std::uint32_t slot : found) {
+        std::string_view word = wordAt(gameState.dictionary, static_cast<int>(slot));
+        list.bytes.insert(list.bytes.end(), word.begin(), word.end());
+        list.ends.push_back(static_cast<std::uint32_t>(list.bytes.size()));
+    }
+    gameState.solutionCount = static_cast<int>(found.size());
+}
+
+// The traced words in dictionary order; a word the dictionary lists twice is stored at its first slot.
+void storeTraced(const std::vector<std::uint32_t>& traced)
+{
     gameState.solutionCount = 0;
-    const char* bytes = gameState.dictionary.bytes.data();
-    for (const FoundWord& word : found) {
-        std::string_view solution(bytes + word.begin, word.length);
+    for (std::uint32_t slot : traced) {
+        std::string_view solution = wordAt(gameState.dictionary, static_cast<int>(slot));
         if (findWord(gameState.solutionList, gameState.solutionCount, solution) < 0) {
             storeWord(gameState.solutionList, gameState.solutionCount, solution);
         }
@@ -193,13 +201,19 @@ void solveBoard()
     if (!isDictionaryIndexCurrent()) {
         indexDictionary();
     }
-    BoardCells cells;
-    describeBoard(cells);
-    std::vector<FoundWord> found;
-    if (cells.allLetters) {
-        collectFromIndex(cells, found);
+    Search& search = boardSearch;
+    search.found.clear();
+    search.findings.clear();
+    describeBoard(search.cells);
+    search.nodes = gameState.dictionaryIndex.nodes.data();
+    if (search.cells.allLetters) {
+        for (int cell = 0; cell < TILE_COUNT; ++cell) {
+            followPaths(search, cell);
+        }
+        countBack(search);
+        storeFound(search.found);
     } else {
-        collectByTracingAll(cells, found);
+        traceAll(search);
+        storeTraced(search.found);
     }
-    storeSolutions(found);
 }

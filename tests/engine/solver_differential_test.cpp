@@ -1,9 +1,13 @@
-// The engine's solver against the plain one kept in bench/: the same solution list, word for word
-// and in order, on 10,000 boards over the shipped list, a slice of the generated one, and lists
-// made to trip an index up.
+// The engine's solver against the plain one kept in bench/ and, on boards of letters A to Z,
+// against the prefix tree: the same solution list, word for word and in order, on 10,000 boards
+// over the shipped list, a slice of the generated one, lists made to trip an index up, and
+// hostile lists.
+#include <algorithm>
 #include <random>
 
 #include "bench/baseline_solver.h"
+#include "bench/hostile_words.h"
+#include "bench/trie_solver.h"
 #include "engine/deal.h"
 #include "engine/dictionary.h"
 #include "engine/solver.h"
@@ -23,6 +27,8 @@ const int SLICE_BOARDS = 250 / BOARD_SHARE;
 const int SLICE_WORDS = 200000;
 const int FEW_LETTER_BOARDS = 8550 / BOARD_SHARE;
 const int ODD_TILE_BOARDS = 200 / BOARD_SHARE;
+const int HOSTILE_BOARDS = 20 / BOARD_SHARE;
+const int HOSTILE_WORDS = 300;
 const long long FIRST_DEAL_SECOND = 1600000000;
 
 std::vector<std::string> storedWords(const WordList& list, int count)
@@ -34,13 +40,26 @@ std::vector<std::string> storedWords(const WordList& list, int count)
     return words;
 }
 
-// Solves the board with both solvers and compares their lists.
-::testing::AssertionResult solvesAlike(const std::vector<std::string>& dictionary)
+bool isLettersOnly(const char* tiles)
+{
+    return std::all_of(tiles, tiles + TILE_COUNT, [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+// Solves the board with the engine and the baseline, and with the tree on a board of letters,
+// and compares their lists.
+::testing::AssertionResult solvesAlike(const std::vector<std::string>& dictionary, const Trie& trie)
 {
     solveBoard();
     std::vector<std::string> expected;
     baselineSolve(dictionary, gameState.board, expected);
     std::vector<std::string> solved = storedWords(gameState.solutionList, gameState.solutionCount);
+    std::vector<std::string> fromTree = expected;
+    if (isLettersOnly(gameState.board)) {
+        trieSolve(trie, dictionary, gameState.board, fromTree);
+    }
+    if (fromTree != expected) {
+        return ::testing::AssertionFailure() << "the tree and the baseline differ";
+    }
     if (solved == expected) {
         return ::testing::AssertionSuccess();
     }
@@ -58,10 +77,20 @@ std::vector<std::string> storedWords(const WordList& list, int count)
 void expectAlikeOnDealtBoards(int boards)
 {
     std::vector<std::string> dictionary = storedWords(gameState.dictionary, gameState.dictionaryCount);
+    Trie trie;
+    buildTrie(dictionary, trie);
     for (int board = 0; board < boards; ++board) {
         fakeClockSeconds = FIRST_DEAL_SECOND + board;
         dealBoard();
-        ASSERT_TRUE(solvesAlike(dictionary));
+        ASSERT_TRUE(solvesAlike(dictionary, trie));
+    }
+}
+
+void useWords(const std::vector<std::string>& words)
+{
+    gameState.dictionaryCount = 0;
+    for (const std::string& word : words) {
+        storeWord(gameState.dictionary, gameState.dictionaryCount, word);
     }
 }
 
@@ -139,16 +168,15 @@ TEST_F(SolverAgreement, TrickyListsOnBoardsOfFewLetters)
     // path for boards that hold bytes other than A to Z.
     const std::string alphabets[] = {"AEST", "SAT", "AEN", "AESTNR", "AESTs'"};
     std::vector<std::string> dictionary;
+    Trie trie;
     for (int board = 0; board < FEW_LETTER_BOARDS; ++board) {
         if (board % 500 == 0) {
             dictionary = wordsToTripAnIndex(random);
-            gameState.dictionaryCount = 0;
-            for (const std::string& word : dictionary) {
-                storeWord(gameState.dictionary, gameState.dictionaryCount, word);
-            }
+            useWords(dictionary);
+            buildTrie(dictionary, trie);
         }
         useRandomBoard(random, alphabets[board % 5]);
-        ASSERT_TRUE(solvesAlike(dictionary));
+        ASSERT_TRUE(solvesAlike(dictionary, trie));
     }
 }
 
@@ -162,9 +190,26 @@ TEST_F(SolverAgreement, TrickyListReadFromAFileOnBoardsWithOtherBytes)
     gameState.dictionaryPath = writeTestFile("tricky.dic", file);
     ASSERT_TRUE(loadDictionary());
     std::vector<std::string> dictionary = storedWords(gameState.dictionary, gameState.dictionaryCount);
+    Trie trie;
+    buildTrie(dictionary, trie);
     for (int board = 0; board < ODD_TILE_BOARDS; ++board) {
         useRandomBoard(random, board % 2 == 0 ? "AEST'1\xc9" : "AESTsa");
-        ASSERT_TRUE(solvesAlike(dictionary));
+        ASSERT_TRUE(solvesAlike(dictionary, trie));
+    }
+}
+
+TEST_F(SolverAgreement, HostileListsOnBoardsOfTheirLetters)
+{
+    std::mt19937 random(11);
+    for (const char* tiles : HOSTILE_TILES) {
+        std::vector<std::string> dictionary = hostileWords(tiles, HOSTILE_WORDS, 5);
+        useWords(dictionary);
+        Trie trie;
+        buildTrie(dictionary, trie);
+        for (int board = 0; board < HOSTILE_BOARDS; ++board) {
+            useBoard(hostileBoard(tiles, random).c_str());
+            ASSERT_TRUE(solvesAlike(dictionary, trie));
+        }
     }
 }
 
