@@ -3,8 +3,7 @@
 
 #include "engine/game_state.h"
 
-namespace
-{
+namespace {
 
 const char FOUND_MARK[] = "* ";
 

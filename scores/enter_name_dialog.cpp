@@ -7,8 +7,7 @@
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 
-namespace
-{
+namespace {
 
 const char NO_LONGER_QUALIFIES_TITLE[] = "Lettro";
 

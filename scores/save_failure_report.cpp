@@ -5,8 +5,7 @@
 
 #include "scores/high_score_table.h"
 
-namespace
-{
+namespace {
 
 const char SAVE_FAILURE_TITLE[] = "Error";
 

@@ -6,8 +6,7 @@
 
 #include "ui/ui_state.h"
 
-namespace
-{
+namespace {
 
 std::vector<HWND> openChildren;
 HHOOK keyboardHook = nullptr;

@@ -8,8 +8,7 @@
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 
-namespace
-{
+namespace {
 
 void showSolutions(HWND dialog)
 {
