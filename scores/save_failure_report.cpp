@@ -4,10 +4,9 @@
 #include <string>
 
 #include "scores/high_score_table.h"
+#include "ui/ui_state.h"
 
 namespace {
-
-const char SAVE_FAILURE_TITLE[] = "Error";
 
 // The system's own words for an error code, without the line end it ends with.
 std::string systemReason(unsigned long error)
@@ -31,5 +30,5 @@ void saveHighScoresOrReport(HWND owner)
     }
     std::string text = std::string("The high scores could not be saved to \"") + HIGH_SCORE_FILE_NAME + "\".\r\n\r\n" +
                        systemReason(highScoreSaveError);
-    MessageBoxA(owner, text.c_str(), SAVE_FAILURE_TITLE, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(owner, text.c_str(), ERROR_BOX_TITLE, MB_OK | MB_ICONEXCLAMATION);
 }

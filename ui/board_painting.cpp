@@ -31,7 +31,7 @@ void reportMissingBitmap(int slot)
 {
     char text[48];
     std::snprintf(text, sizeof text, "Could not load Bitmap %d", slot + 1);
-    MessageBoxA(mainWindow, text, "Error", MB_ICONEXCLAMATION);
+    MessageBoxA(mainWindow, text, ERROR_BOX_TITLE, MB_ICONEXCLAMATION);
 }
 
 // A tile without its image still shows its letter, black on a white square.

@@ -6,6 +6,8 @@
 // Light blue (red 150, green 150, blue 255) behind the main window and its static controls.
 constexpr COLORREF BACKGROUND_COLOUR = 0x00FF9696;
 constexpr UINT COUNTDOWN_PERIOD_MS = 1000;
+// The caption of every box that reports something gone wrong.
+constexpr char ERROR_BOX_TITLE[] = "Error";
 
 extern HINSTANCE appInstance;
 extern HWND mainWindow;
