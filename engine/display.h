@@ -25,14 +25,13 @@ void enableWordEntry(bool enabled);
 void startCountdownTimer();
 void stopCountdownTimer();
 
-// The closing box of a game; returns when the player has dismissed it.
-void showClosingMessage(const char* text);
+// The closing box of a game, with the game's finished score, which the window offers to the
+// high-score table once the box is dismissed (at once, should the program end first).
+// Returns when the player has dismissed the box.
+void showClosingMessage(const char* text, int finishedScore);
 
 // Ask for the board to be repainted once the current message has been handled.
 void requestBoardRepaint();
 
 // The command that shows the ended game's solutions: offered from the end of a game to the next.
 void enableSolutions(bool enabled);
-
-// Open name entry for a score that earned a place in the high-score table.
-void openNameEntry(int finishedScore);

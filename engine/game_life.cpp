@@ -10,7 +10,6 @@
 #include "engine/game_state.h"
 #include "engine/solutions_report.h"
 #include "engine/solver.h"
-#include "scores/high_score_table.h"
 
 const char CLOSING_TITLE[] = "Congratulations";
 
@@ -79,6 +78,5 @@ void endGame()
     enableSolutions(true);
     char closingText[50];
     std::snprintf(closingText, sizeof closingText, " You got %d out of %d", finishedScore, gameState.solutionCount);
-    showClosingMessage(closingText);
-    checkHighScore(finishedScore);
+    showClosingMessage(closingText, finishedScore);
 }

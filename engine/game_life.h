@@ -9,5 +9,5 @@ void startNewGame();
 // One second off the clock; at zero the game ends.
 void countdownTick();
 
-// Stops the countdown and entry, tells the player the tally, then offers the score to the table.
+// Stops the countdown and entry, then tells the player the tally and hands the window the score.
 void endGame();

@@ -1,22 +1,41 @@
 // The "Enter Name" dialog: OK is the only way out, so a qualifying score is always entered.
 #include "scores/enter_name_dialog.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "scores/high_score_table.h"
+#include "scores/save_failure_report.h"
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/ui_state.h"
 
 namespace {
 
 const char NO_LONGER_QUALIFIES_TITLE[] = "Lettro";
 
-std::string nameTyped(HWND nameField)
+// The name dialogs on screen: two games can each have earned a place before either was named.
+std::vector<HWND> openNameDialogs;
+
+std::string nameTyped(HWND dialog)
 {
+    HWND nameField = GetDlgItem(dialog, IDC_NAME_FIELD);
     int length = GetWindowTextLengthA(nameField);
     std::string name(static_cast<std::size_t>(length) + 1, '\0');
     GetWindowTextA(nameField, &name[0], length + 1);
     return std::string(name.c_str());
+}
+
+int scoreOf(HWND dialog)
+{
+    return static_cast<int>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+}
+
+// Taken off the list first, so that an ending of the program meanwhile cannot enter it twice.
+void forgetNameDialog(HWND dialog)
+{
+    openNameDialogs.erase(std::remove(openNameDialogs.begin(), openNameDialogs.end(), dialog), openNameDialogs.end());
 }
 
 // Another game's name, entered while this dialog stood open, can have taken the last place
@@ -27,32 +46,51 @@ void tellScoreNoLongerQualifies(HWND dialog, int finishedScore)
     MessageBoxA(dialog, text.c_str(), NO_LONGER_QUALIFIES_TITLE, MB_OK | MB_ICONINFORMATION);
 }
 
-void enterName(HWND dialog, HWND nameField)
+// The entry reaches the file at once: a crash or a second copy of the game must not lose it.
+void enterName(HWND dialog)
 {
-    int finishedScore = static_cast<int>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
-    if (!enterHighScore(nameTyped(nameField).c_str(), finishedScore)) {
+    forgetNameDialog(dialog);
+    int finishedScore = scoreOf(dialog);
+    bool entered = enterHighScore(nameTyped(dialog).c_str(), finishedScore);
+    if (!entered) {
         tellScoreNoLongerQualifies(dialog, finishedScore);
     }
     closeChildDialog(dialog);
+    if (entered) {
+        saveHighScoresOrReport(mainWindow);
+    }
 }
 
 } // namespace
 
 INT_PTR CALLBACK enterNameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    HWND nameField = GetDlgItem(dialog, IDC_NAME_FIELD);
     switch (message) {
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, GWLP_USERDATA, static_cast<LONG_PTR>(lParam));
-        SetFocus(nameField);
+        openNameDialogs.push_back(dialog);
+        SetFocus(GetDlgItem(dialog, IDC_NAME_FIELD));
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_NAME_OK) {
-            enterName(dialog, nameField);
+            enterName(dialog);
             return TRUE;
         }
         return FALSE;
     default:
         return FALSE;
+    }
+}
+
+void enterOpenNames()
+{
+    std::vector<HWND> open;
+    open.swap(openNameDialogs);
+    for (HWND dialog : open) {
+        // A dialog destroyed some other way (a test's clean-up) has nothing left to enter.
+        if (IsWindow(dialog)) {
+            enterHighScore(nameTyped(dialog).c_str(), scoreOf(dialog));
+            closeChildDialog(dialog);
+        }
     }
 }

@@ -13,3 +13,7 @@ bool replaceFile(const char* replacement, const char* target);
 
 // The error code of the platform call that failed last (GetLastError under Windows, errno natively).
 unsigned long lastSystemError();
+
+// Whether an error code from opening a file means that there is no such file (as opposed to one
+// that exists but cannot be opened now).
+bool isMissingFileError(unsigned long error);

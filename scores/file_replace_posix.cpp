@@ -44,3 +44,8 @@ unsigned long lastSystemError()
 {
     return static_cast<unsigned long>(errno);
 }
+
+bool isMissingFileError(unsigned long error)
+{
+    return error == ENOENT;
+}

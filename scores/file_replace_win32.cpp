@@ -22,3 +22,8 @@ unsigned long lastSystemError()
 {
     return GetLastError();
 }
+
+bool isMissingFileError(unsigned long error)
+{
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}

@@ -131,12 +131,17 @@ bool writeEntryLine(std::FILE* file, int slot)
 }
 
 // Records why the save fails, before cleaning up can change the system's last error.
-bool noteFailure(bool succeeded)
+bool noteFailure(bool succeeded, unsigned long error)
 {
     if (!succeeded && highScoreSaveError == 0) {
-        highScoreSaveError = lastSystemError();
+        highScoreSaveError = error;
     }
     return succeeded;
+}
+
+bool noteFailure(bool succeeded)
+{
+    return succeeded || noteFailure(false, lastSystemError());
 }
 
 bool writeTableTo(const char* path)
@@ -168,12 +173,13 @@ void swapWithSlotBelow(int slot)
 
 } // namespace
 
-void loadHighScores()
+bool loadHighScores()
 {
     highScoreTable.highScoreCount = 0;
     std::FILE* file = std::fopen(HIGH_SCORE_FILE_NAME, "rb");
     if (file == nullptr) {
-        return;
+        unsigned long error = lastSystemError();
+        return isMissingFileError(error) || noteFailure(false, error);
     }
     // Lines after the tenth are read to the end of the file and ignored.
     for (;;) {
@@ -185,7 +191,13 @@ void loadHighScores()
             ++highScoreTable.highScoreCount;
         }
     }
+    // A read cut short (a folder in the file's place, a disk error) must not pass for the file.
+    bool whole = std::ferror(file) == 0 || noteFailure(false, lastSystemError());
     std::fclose(file);
+    if (!whole) {
+        highScoreTable = HighScoreTable();
+    }
+    return whole;
 }
 
 void sortHighScores()
@@ -200,7 +212,7 @@ void sortHighScores()
     }
 }
 
-bool saveHighScores()
+bool writeHighScores()
 {
     highScoreSaveError = 0;
     if (writeTableTo(TEMPORARY_FILE_NAME) && noteFailure(replaceFile(TEMPORARY_FILE_NAME, HIGH_SCORE_FILE_NAME))) {
@@ -208,4 +220,28 @@ bool saveHighScores()
     }
     std::remove(TEMPORARY_FILE_NAME);
     return false;
+}
+
+bool saveHighScores()
+{
+    highScoreSaveError = 0;
+    if (unsavedHighScores.empty()) {
+        return true;
+    }
+    HighScoreTable shown = highScoreTable;
+    highScoreTable = HighScoreTable();
+    if (!loadHighScores()) {
+        highScoreTable = shown;
+        return false;
+    }
+    sortHighScores();
+    for (const HighScoreEntry& entry : unsavedHighScores) {
+        insertHighScore(entry.name, entry.score);
+    }
+    if (!writeHighScores()) {
+        highScoreTable = shown;
+        return false;
+    }
+    unsavedHighScores.clear();
+    return true;
 }

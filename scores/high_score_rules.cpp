@@ -1,7 +1,6 @@
 // Qualifying for the high-score table and entering a score into it.
 #include <cstring>
 
-#include "engine/display.h"
 #include "scores/high_score_table.h"
 
 namespace {
@@ -28,18 +27,19 @@ int lowestEntrySlot()
 
 } // namespace
 
-void checkHighScore(int finishedScore)
+std::vector<HighScoreEntry> unsavedHighScores;
+
+bool scoreQualifies(int finishedScore)
 {
     for (int slot = 0; slot < HIGH_SCORE_SLOTS; ++slot) {
         if (finishedScore > highScoreTable.highScoreScores[slot]) {
-            highScoreTable.highScoreInsertIndex = slot;
-            openNameEntry(finishedScore);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
-bool enterHighScore(const char* name, int finishedScore)
+bool insertHighScore(const char* name, int finishedScore)
 {
     int slot = highScoreTable.highScoreCount;
     if (slot >= HIGH_SCORE_SLOTS) {
@@ -53,5 +53,17 @@ bool enterHighScore(const char* name, int finishedScore)
     writeName(slot, name);
     highScoreTable.highScoreScores[slot] = finishedScore;
     sortHighScores();
+    return true;
+}
+
+bool enterHighScore(const char* name, int finishedScore)
+{
+    if (!insertHighScore(name, finishedScore)) {
+        return false;
+    }
+    HighScoreEntry entry = {};
+    std::memcpy(entry.name, name, strnlen(name, HIGH_SCORE_NAME_LENGTH));
+    entry.score = finishedScore;
+    unsavedHighScores.push_back(entry);
     return true;
 }

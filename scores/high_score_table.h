@@ -1,6 +1,8 @@
 // The ten-entry high-score table, its file "High Scores.dat", and entering a qualifying score.
 #pragma once
 
+#include <vector>
+
 constexpr int HIGH_SCORE_SLOTS = 10;
 constexpr int HIGH_SCORE_NAME_LENGTH = 30;
 constexpr int HIGH_SCORE_SORT_PASSES = 10;
@@ -13,32 +15,52 @@ struct HighScoreTable {
     char highScoreNames[HIGH_SCORE_SLOTS][HIGH_SCORE_NAME_LENGTH];
     int highScoreScores[HIGH_SCORE_SLOTS];
     int highScoreCount;
-    int highScoreInsertIndex;
 };
 
 extern HighScoreTable highScoreTable;
 
+// One entry as it was entered: all 30 name bytes and the score.
+struct HighScoreEntry {
+    char name[HIGH_SCORE_NAME_LENGTH];
+    int score;
+};
+
+// The entries this run has entered that the file does not hold yet, oldest first. Another copy
+// of the game may have saved since this one read the file, so a save enters these into the file
+// as it stands then, rather than writing the table in memory over it.
+extern std::vector<HighScoreEntry> unsavedHighScores;
+
 // Reads "High Scores.dat" from the working directory; a missing file leaves the table empty.
-// A Ctrl-Z byte (0x1A) ends the file, as a Windows text-mode read would.
-void loadHighScores();
+// A Ctrl-Z byte (0x1A) ends the file, as a Windows text-mode read would. Returns false, with the
+// table empty and the reason in highScoreSaveError, when the file exists but cannot be read
+// (another program may hold it for a moment): such a file must never be replaced.
+bool loadHighScores();
 
 // Ten passes of a stable exchange sort over the stored entries, lowest score first.
 void sortHighScores();
 
-// Replaces "High Scores.dat" with the table as it stands; on any failure the old file stays
-// exactly as it was. A Ctrl-Z byte in a name is written as a space, so that the name reads back
-// whole. Returns whether the new table reached the file.
+// Replaces "High Scores.dat" with the table as it stands, atomically and durably; on any failure
+// the old file stays exactly as it was. A Ctrl-Z byte in a name is written as a space, so that
+// the name reads back whole. Returns whether the new table reached the file.
+bool writeHighScores();
+
+// Brings the unsaved entries into the file: reads it as it stands now, enters them into that
+// table one by one, writes the result and makes it the table in memory. With nothing unsaved it
+// writes nothing. On failure the file, the table in memory and the unsaved entries stay as they
+// were. Returns whether nothing is left unsaved.
 bool saveHighScores();
 
-// Why the last save failed: the system's error code of the step that failed (GetLastError's
-// under Windows, errno's natively), or 0 after a save that succeeded.
+// Why the last load or save failed: the system's error code of the step that failed
+// (GetLastError's under Windows, errno's natively), or 0 after one that succeeded.
 extern unsigned long highScoreSaveError;
 
-// Offers a finished game's score: when some slot, stored or empty, holds a lower score,
-// records that slot in highScoreInsertIndex and opens name entry for the score.
-void checkHighScore(int finishedScore);
+// Whether a finished game's score earns a place: some slot, stored or empty, holds a lower score.
+bool scoreQualifies(int finishedScore);
 
-// Enters a qualifying score under `name` (its first 30 bytes): added while the table holds
-// fewer than ten entries, otherwise in place of the lowest entry, which it must beat.
+// Puts a score under `name` (its first 30 bytes) into the table in memory: added while the table
+// holds fewer than ten entries, otherwise in place of the lowest entry, which it must beat.
 // The table stays sorted. Returns false when the score no longer earns a place.
+bool insertHighScore(const char* name, int finishedScore);
+
+// Inserts the score and, when it took a place, keeps it among the unsaved entries.
 bool enterHighScore(const char* name, int finishedScore);

@@ -1,4 +1,4 @@
-// A save that fails at the end is reported: the player would otherwise lose the table unaware.
+// A save that fails is reported, with Retry: the player would otherwise lose entries unaware.
 #include "scores/save_failure_report.h"
 
 #include <string>
@@ -23,12 +23,14 @@ std::string systemReason(unsigned long error)
 
 } // namespace
 
-void saveHighScoresOrReport(HWND owner)
+bool saveHighScoresOrReport(HWND owner)
 {
-    if (saveHighScores()) {
-        return;
+    while (!saveHighScores()) {
+        std::string text = std::string("The high scores could not be saved to \"") + HIGH_SCORE_FILE_NAME +
+                           "\".\r\n\r\n" + systemReason(highScoreSaveError);
+        if (MessageBoxA(owner, text.c_str(), ERROR_BOX_TITLE, MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY) {
+            return false;
+        }
     }
-    std::string text = std::string("The high scores could not be saved to \"") + HIGH_SCORE_FILE_NAME + "\".\r\n\r\n" +
-                       systemReason(highScoreSaveError);
-    MessageBoxA(owner, text.c_str(), ERROR_BOX_TITLE, MB_OK | MB_ICONEXCLAMATION);
+    return true;
 }

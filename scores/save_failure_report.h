@@ -1,8 +1,9 @@
-// Saving the high-score table at the end, and telling the player when it could not be saved.
+// Saving new high scores, and telling the player when they could not be saved.
 #pragma once
 
 #include <windows.h>
 
-// Saves the table; when the file cannot be replaced, the old one stays as it was and a box owned
-// by `owner` names the file and the system's reason.
-void saveHighScoresOrReport(HWND owner);
+// Saves the unsaved entries; when that fails, the old file stays as it was and a box owned by
+// `owner` names the file and the system's reason and offers Retry, which tries the whole save
+// again, and Cancel, which keeps the entries for the next save. Returns whether all were saved.
+bool saveHighScoresOrReport(HWND owner);

@@ -46,7 +46,7 @@ void stopCountdownTimer()
 {
 }
 
-void showClosingMessage(const char*)
+void showClosingMessage(const char*, int)
 {
 }
 
@@ -55,9 +55,5 @@ void enableSolutions(bool)
 }
 
 void requestBoardRepaint()
-{
-}
-
-void openNameEntry(int)
 {
 }

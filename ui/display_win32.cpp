@@ -3,9 +3,8 @@
 
 #include "engine/display.h"
 #include "engine/game_life.h"
-#include "scores/enter_name_dialog.h"
-#include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/score_keeping.h"
 #include "ui/ui_state.h"
 
 void showStatus(const char* text)
@@ -75,10 +74,13 @@ void stopCountdownTimer()
     KillTimer(mainWindow, COUNTDOWN_TIMER_ID);
 }
 
-// No owner: the main window stays usable while the box is shown.
-void showClosingMessage(const char* text)
+// No owner: the main window stays usable while the box is shown, so the program can even end
+// meanwhile; the score is held meanwhile so that an ending enters it.
+void showClosingMessage(const char* text, int finishedScore)
 {
+    std::size_t held = holdFinishedScore(finishedScore);
     MessageBoxA(nullptr, text, CLOSING_TITLE, MB_OK);
+    offerHeldScore(held);
 }
 
 void enableSolutions(bool enabled)
@@ -89,10 +91,4 @@ void enableSolutions(bool enabled)
 void requestBoardRepaint()
 {
     InvalidateRect(mainWindow, nullptr, FALSE);
-}
-
-// The dialog carries the finished game's score, whatever game runs when OK is pressed.
-void openNameEntry(int finishedScore)
-{
-    openChildDialog(IDD_ENTER_NAME, enterNameDialogProc, static_cast<LPARAM>(finishedScore));
 }

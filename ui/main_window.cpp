@@ -8,11 +8,11 @@
 #include "engine/submission.h"
 #include "scores/high_score_table.h"
 #include "scores/high_scores_dialog.h"
-#include "scores/save_failure_report.h"
 #include "ui/about_box.h"
 #include "ui/board_painting.h"
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/score_keeping.h"
 #include "ui/solutions_dialog.h"
 #include "ui/tile_picking.h"
 #include "ui/ui_state.h"
@@ -42,6 +42,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     EnableWindow(wordField, FALSE);
     EnableWindow(GetDlgItem(hwnd, IDC_SUBMIT), FALSE);
     SendDlgItemMessageA(hwnd, IDC_WORD_FIELD, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    // A file that cannot be read now starts an empty table; a save reads it again before writing.
     loadHighScores();
     sortHighScores();
     installChildDialogKeyboard();
@@ -58,8 +59,7 @@ INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
         startNewGame();
         return FALSE;
     case IDM_EXIT:
-        saveHighScoresOrReport(hwnd);
-        EndDialog(hwnd, 0);
+        leaveProgram(hwnd);
         return TRUE;
     case IDM_ABOUT:
         openChildDialog(IDD_ABOUT, aboutDialogProc, 0);
@@ -87,6 +87,13 @@ void pickTileUnderCursor(HWND hwnd)
     pickTile(point.x, point.y, hwnd);
 }
 
+// The game never holds up a shutdown: a dialog answers through DWLP_MSGRESULT.
+INT_PTR allowSessionEnd(HWND hwnd)
+{
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
+    return TRUE;
+}
+
 INT_PTR colourStatic(WPARAM wParam)
 {
     SetBkColor(reinterpret_cast<HDC>(wParam), BACKGROUND_COLOUR);
@@ -110,8 +117,14 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
         }
         return FALSE;
     case WM_CLOSE:
-        EndDialog(hwnd, 0);
-        saveHighScoresOrReport(hwnd);
+        leaveProgram(hwnd);
+        return TRUE;
+    case WM_QUERYENDSESSION:
+        return allowSessionEnd(hwnd);
+    case WM_ENDSESSION:
+        if (wParam) {
+            leaveAtSessionEnd(hwnd);
+        }
         return TRUE;
     case WM_INITDIALOG:
         initialiseMainWindow(hwnd, timeDisplay, wordField);

@@ -1,11 +1,28 @@
 #!/usr/bin/env bash
 # A save that cannot happen: Lettro runs with no room to write a byte (a file-size limit, which stops
-# root too). Exit tells the player, then ends the game normally; the old "High Scores.dat" is left
-# exactly as it was.
+# root too). The name entered after a game is saved at once: the failure is told, with Retry and
+# Cancel; Exit tries again and tells again, Cancel ends the game normally, and the old
+# "High Scores.dat" is left exactly as it was.
 set -eEu
 SCENARIO=failed-save
 # shellcheck source=lettro_session.sh
 . "$(dirname "$0")/lettro_session.sh"
+
+# The buttons of the failed save's box (the system's IDRETRY and IDCANCEL).
+BOX_RETRY=4
+BOX_CANCEL=2
+
+# The failed save's box: the file and the system's reason, Retry and Cancel.
+expect_failed_save_box() {
+    wait_for_window Error 30
+    wait_for_screen "save-failed-$1" dialog_shown Error
+    read_window Error
+    local box_text opening='The high scores could not be saved to "High Scores.dat".\n\n'
+    box_text=$(text_of 65535)
+    [[ "$box_text" == "$opening"[[:alpha:]]* ]] || fail "the failed save's box says \"$box_text\", not the file and a reason"
+    [ -n "$(text_of "$BOX_RETRY")" ] && [ -n "$(text_of "$BOX_CANCEL")" ] || fail "the failed save's box has no Retry and Cancel"
+    log "the box says: $box_text"
+}
 
 start_session
 
@@ -33,16 +50,37 @@ expect_high_score_row 1 "Bob" 20
 expect_high_score_row 2 "Carol" 30
 close_high_scores
 
-step "leaving the game (Alt+F, X): the failed save is reported"
+step "playing a game of one word to its end"
+activate_main_window
+word=""
+for deal in 1 2 3 4 5; do
+    deal_board "deal-$deal"
+    solve_board "$GAME_FOLDER/words.dic"
+    word=$(awk 'length($0) <= 8' "$SOLUTIONS" | head -n 1)
+    [ -z "$word" ] || break
+done
+[ -n "$word" ] || fail "five deals in a row had no word short enough to type"
+type_text "$word"
+press Return
+wait_for_text Lettro "$SCORE_DISPLAY" 1
+wait_for_window Congratulations 240
+click_control Congratulations "$BOX_OK"
+wait_for_window "Enter Name" 10
+type_text "Dee"
+press Return
+
+step "the entry is saved at once: the failure is told, with Retry and Cancel"
+expect_failed_save_box entered
+click_control Error "$BOX_RETRY"
+wait_until 10 window_gone Error || true
+expect_failed_save_box retried
+click_control Error "$BOX_CANCEL"
+wait_for_window_gone Error 10
+
+step "leaving the game (Alt+F, X): the entry is tried again, Cancel ends the game"
 choose_from_file_menu x
-wait_for_window Error 30
-wait_for_screen save-failed dialog_shown Error
-read_window Error
-box_text=$(text_of 65535)
-opening='The high scores could not be saved to "High Scores.dat".\n\n'
-[[ "$box_text" == "$opening"[[:alpha:]]* ]] || fail "the failed save's box says \"$box_text\", not the file and a reason"
-log "the box says: $box_text"
-click_control Error "$BOX_OK"
+expect_failed_save_box at-exit
+click_control Error "$BOX_CANCEL"
 expect_game_ends 30
 
 step "checking that the old file is untouched"

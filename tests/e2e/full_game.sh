@@ -158,6 +158,8 @@ press Return
 wait_for_window_gone "Enter Name" 10
 read_window Lettro
 expect_equal "$WINDOW_ENABLED" 1 "main window enabled (1) or not (0) after the name was entered"
+score_line "$PLAYER" "$(distinct_solutions_handed_in)" >"$E2E_OUT/expected-high-scores"
+expect_same_bytes "$GAME_FOLDER/High Scores.dat" "$E2E_OUT/expected-high-scores" "High Scores.dat once the name is entered"
 
 step "the last board stays painted once the dialogs are gone"
 dealt_board=$BOARD
@@ -187,7 +189,6 @@ step "leaving the game (Alt+F, X)"
 exit_lettro
 
 step "checking High Scores.dat byte for byte"
-score_line "$PLAYER" "$(distinct_solutions_handed_in)" >"$E2E_OUT/expected-high-scores"
 expect_same_bytes "$GAME_FOLDER/High Scores.dat" "$E2E_OUT/expected-high-scores" "High Scores.dat"
 expect_no_file "$GAME_FOLDER/High Scores.dat.new" "the save's temporary file"
 log "passed"

@@ -3,7 +3,6 @@
 
 #include "engine/solutions_report.h"
 #include "engine/submission.h"
-#include "scores/high_score_table.h"
 #include "tests/fakes/engine_fixture.h"
 
 namespace {
@@ -13,7 +12,6 @@ class GameLife : public EngineTest {
     void SetUp() override
     {
         EngineTest::SetUp();
-        highScoreTable = HighScoreTable();
         // A generator of zeros deals A on row 0 and columns 0 and 1 of row 1, B everywhere else.
         drawOnlyZeros = true;
         useDictionary({"AB", "BA", "ABBA", "AA", "CAB"});
@@ -62,7 +60,7 @@ TEST_F(GameLife, WholeGameCountsDownAndEndsOnTheHundredAndEightiethTick)
     displayEvents.clear();
     tick(1);
     EXPECT_EQ(displayEvents, (std::vector<std::string>{"time:0:00", "timer:stop", "entry:off", "solutions:on",
-                                                       "closing: You got 2 out of 4", "nameEntry:2"}));
+                                                       "closing: You got 2 out of 4", "finishedScore:2"}));
 }
 
 TEST_F(GameLife, SolutionsAfterTheEndMarkTheWordsFoundInTime)
@@ -123,18 +121,18 @@ TEST_F(GameLife, NewGameAfterTheEndKeepsTheFieldTextButClearsThePicks)
     EXPECT_TRUE(eventsStartingWith("time:").empty()) << "the time display waits for the first tick";
 }
 
-TEST_F(GameLife, EmptyDictionaryTallyIsZeroOutOfZeroAndOffersNothing)
+TEST_F(GameLife, EmptyDictionaryTallyIsZeroOutOfZero)
 {
     useDictionary({});
     startNewGame();
     tick(180);
     EXPECT_EQ(eventsStartingWith("closing:"), std::vector<std::string>{"closing: You got 0 out of 0"});
-    EXPECT_TRUE(eventsStartingWith("nameEntry:").empty());
+    EXPECT_EQ(eventsStartingWith("finishedScore:"), std::vector<std::string>{"finishedScore:0"});
     EXPECT_EQ(solutionsTally(), "You found 0 of 0");
     EXPECT_TRUE(solutionLines().empty());
 }
 
-TEST_F(GameLife, FinishedScoreIsOfferedEvenWhenANewGameStartsWhileTheBoxIsShown)
+TEST_F(GameLife, FinishedScoreIsHandedOverEvenWhenANewGameStartsWhileTheBoxIsShown)
 {
     startNewGame();
     handIn("ab");
@@ -143,7 +141,7 @@ TEST_F(GameLife, FinishedScoreIsOfferedEvenWhenANewGameStartsWhileTheBoxIsShown)
     whileClosingMessageShown = [] { startNewGame(); };
     tick(180);
     EXPECT_EQ(gameState.score, 0) << "the new game is running";
-    EXPECT_EQ(eventsStartingWith("nameEntry:"), std::vector<std::string>{"nameEntry:3"});
+    EXPECT_EQ(eventsStartingWith("finishedScore:"), std::vector<std::string>{"finishedScore:3"});
 }
 
 TEST_F(GameLife, DoubleClickAfterTheEndStillScores)

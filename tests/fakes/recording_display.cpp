@@ -82,12 +82,13 @@ void stopCountdownTimer()
     displayEvents.push_back("timer:stop");
 }
 
-void showClosingMessage(const char* text)
+void showClosingMessage(const char* text, int finishedScore)
 {
     displayEvents.push_back(std::string("closing:") + text);
     if (whileClosingMessageShown) {
         whileClosingMessageShown();
     }
+    displayEvents.push_back("finishedScore:" + std::to_string(finishedScore));
 }
 
 void enableSolutions(bool enabled)
@@ -98,9 +99,4 @@ void enableSolutions(bool enabled)
 void requestBoardRepaint()
 {
     displayEvents.push_back("repaint");
-}
-
-void openNameEntry(int finishedScore)
-{
-    displayEvents.push_back("nameEntry:" + std::to_string(finishedScore));
 }

@@ -23,7 +23,7 @@ class HighScoreFile : public ::testing::Test {
     void SetUp() override
     {
         highScoreTable = HighScoreTable();
-        resetRecordingDisplay();
+        unsavedHighScores.clear();
         ASSERT_EQ(chdir(testFolder().c_str()), 0);
         std::remove(HIGH_SCORE_FILE_NAME);
         rmdir(HIGH_SCORE_FILE_NAME);
@@ -71,7 +71,7 @@ TEST_F(HighScoreFile, SavedLineIsThirtyNameBytesTheScoreAndALineEnd)
     putEntry(0, "Ann", 42);
     putEntry(1, "Bo", -7);
     highScoreTable.highScoreCount = 2;
-    ASSERT_TRUE(saveHighScores());
+    ASSERT_TRUE(writeHighScores());
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), "Ann" + NAME_PADDING_27 + "42\n" + padded("Bo") + "-7\n");
     EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
 }
@@ -79,7 +79,7 @@ TEST_F(HighScoreFile, SavedLineIsThirtyNameBytesTheScoreAndALineEnd)
 TEST_F(HighScoreFile, EmptyTableSavesAnEmptyFile)
 {
     writeTestFile(HIGH_SCORE_FILE_NAME, "old line\n");
-    ASSERT_TRUE(saveHighScores());
+    ASSERT_TRUE(writeHighScores());
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), "");
 }
 
@@ -96,7 +96,7 @@ TEST_F(HighScoreFile, EveryNameLengthAndExtremeScoreReadsBackAsWritten)
             putEntry(slot, name, scores[slot]);
         }
         highScoreTable.highScoreCount = 6;
-        ASSERT_TRUE(saveHighScores());
+        ASSERT_TRUE(writeHighScores());
         highScoreTable = HighScoreTable();
         loadHighScores();
         ASSERT_EQ(highScoreTable.highScoreCount, 6);
@@ -161,7 +161,7 @@ TEST_F(HighScoreFile, CtrlZInANameIsSavedAsASpaceSoTheNameReadsBackWhole)
 {
     putEntry(0, "A\x1A" "B", 5);
     highScoreTable.highScoreCount = 1;
-    ASSERT_TRUE(saveHighScores());
+    ASSERT_TRUE(writeHighScores());
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), padded("A B") + "5\n");
 }
 
@@ -270,7 +270,7 @@ TEST_F(HighScoreFile, TemporaryFileThatCannotBeCreatedLeavesTheOldFileUntouched)
     std::string temporary = std::string(HIGH_SCORE_FILE_NAME) + ".new";
     ASSERT_EQ(mkdir(temporary.c_str(), 0700), 0);
     fillTable(3);
-    EXPECT_FALSE(saveHighScores());
+    EXPECT_FALSE(writeHighScores());
     EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(EISDIR)) << "the reason is kept for the player";
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), OLD_FILE);
     rmdir(temporary.c_str());
@@ -280,7 +280,7 @@ TEST_F(HighScoreFile, FolderInThePlaceOfTheFileIsNotReplacedAndNoTemporaryIsLeft
 {
     ASSERT_EQ(mkdir(HIGH_SCORE_FILE_NAME, 0700), 0);
     fillTable(3);
-    EXPECT_FALSE(saveHighScores());
+    EXPECT_FALSE(writeHighScores());
     EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(EISDIR));
     struct stat info;
     ASSERT_EQ(stat(HIGH_SCORE_FILE_NAME, &info), 0);
@@ -298,7 +298,7 @@ TEST_F(HighScoreFile, FileSizeLimitHitMidWriteLeavesTheOldFileUntouched)
         std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit limit = {100, 100};
         setrlimit(RLIMIT_FSIZE, &limit);
-        bool saved = saveHighScores();
+        bool saved = writeHighScores();
         _exit(saved ? 0 : highScoreSaveError == EFBIG ? 3 : 4);
     }
     int status = 0;
@@ -347,15 +347,71 @@ TEST_F(HighScoreFile, NewBytesReachTheDiskBeforeTheRenameAndAFailedFlushKeepsThe
     writeTestFile(HIGH_SCORE_FILE_NAME, OLD_FILE);
     fillTable(1);
     diskCalls.clear();
-    ASSERT_TRUE(saveHighScores());
+    ASSERT_TRUE(writeHighScores());
     EXPECT_EQ(diskCalls, (std::vector<std::string>{"fsync 32", "rename", "fsync folder"}));
     writeTestFile(HIGH_SCORE_FILE_NAME, OLD_FILE);
     fsyncError = EIO;
-    EXPECT_FALSE(saveHighScores());
+    EXPECT_FALSE(writeHighScores());
     fsyncError = 0;
     EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(EIO));
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), OLD_FILE);
     EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
+}
+
+// ---- saving new entries: merged into the file as it stands, and only when there are any ----
+
+std::string line(const std::string& name, int score)
+{
+    return padded(name) + std::to_string(score) + "\n";
+}
+
+TEST_F(HighScoreFile, TwoCopiesEachSavingAnEntryKeepBothAndTheTableShowsTheFile)
+{
+    loadFrom(line("Zed", 9));
+    HighScoreTable copyStarted = highScoreTable;
+    ASSERT_TRUE(enterHighScore("Alice", 3));
+    ASSERT_TRUE(saveHighScores());
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), line("Alice", 3) + line("Zed", 9)) << "on disk once entered";
+    highScoreTable = copyStarted;
+    ASSERT_TRUE(enterHighScore("Bob", 5));
+    ASSERT_TRUE(saveHighScores());
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), line("Alice", 3) + line("Bob", 5) + line("Zed", 9));
+    EXPECT_EQ(highScoreTable.highScoreCount, 3) << "the table in memory is what was written";
+    EXPECT_EQ(nameOf(0), padded("Alice"));
+    EXPECT_TRUE(unsavedHighScores.empty());
+}
+
+TEST_F(HighScoreFile, SaveWithNothingNewWritesNothingAndOneCopyWritesWhatItShows)
+{
+    const std::string handMade = line("high", 9) + line("low", 3);
+    loadFrom(handMade);
+    sortHighScores();
+    diskCalls.clear();
+    ASSERT_TRUE(saveHighScores());
+    EXPECT_TRUE(diskCalls.empty());
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), handMade) << "left exactly as it was";
+    ASSERT_TRUE(enterHighScore("mid", 5));
+    HighScoreTable shown = highScoreTable;
+    ASSERT_TRUE(saveHighScores());
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), line("low", 3) + line("mid", 5) + line("high", 9));
+    EXPECT_EQ(std::memcmp(&shown, &highScoreTable, sizeof shown), 0);
+}
+
+TEST_F(HighScoreFile, FileThatExistsButCannotBeReadIsNeverReplacedAndTheEntryWaits)
+{
+    ASSERT_EQ(symlink(HIGH_SCORE_FILE_NAME, HIGH_SCORE_FILE_NAME), 0) << "a link to itself cannot be opened";
+    EXPECT_FALSE(loadHighScores());
+    EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(ELOOP));
+    ASSERT_TRUE(enterHighScore("Ann", 4));
+    EXPECT_FALSE(saveHighScores());
+    EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(ELOOP)) << "the reason is kept for the player";
+    char target[64] = {};
+    EXPECT_GT(readlink(HIGH_SCORE_FILE_NAME, target, sizeof target - 1), 0) << "the link is still in place";
+    EXPECT_EQ(nameOf(0), padded("Ann")) << "the table in memory keeps the entry";
+    std::remove(HIGH_SCORE_FILE_NAME);
+    writeTestFile(HIGH_SCORE_FILE_NAME, line("Old", 7));
+    ASSERT_TRUE(saveHighScores()) << "tried again once the file can be read";
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), line("Ann", 4) + line("Old", 7));
 }
 
 } // namespace

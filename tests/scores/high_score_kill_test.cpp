@@ -44,7 +44,7 @@ void fillTable(const char* namePrefix, int firstScore)
 // The bytes a save of the table in memory leaves on disk.
 std::string savedBytes()
 {
-    saveHighScores();
+    writeHighScores();
     return readTestFile(HIGH_SCORE_FILE_NAME);
 }
 
@@ -76,7 +76,7 @@ SavingChild startSavingChild()
         close(ends[0]);
         char mark = 's';
         ssize_t told = write(ends[1], &mark, 1);
-        saveHighScores();
+        writeHighScores();
         told += write(ends[1], &mark, 1);
         _exit(told == 2 ? 0 : 1);
     }
@@ -154,7 +154,7 @@ TEST_F(KilledSave, FileAlwaysHoldsTheWholeOldTableOrTheWholeNewOne)
     RecordProperty("runsThatKeptTheOldTable", oldSurvived);
 
     // A temporary file left by a killed save does not stand in the way of the next one.
-    EXPECT_TRUE(saveHighScores());
+    EXPECT_TRUE(writeHighScores());
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), newBytes);
     EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
 }

@@ -17,6 +17,16 @@ namespace {
 const char EVERY_LETTER[] = "a b c d e f g h i j k l m n o p q r s t u v w x y z";
 const std::string BLANK_STATUS(13, ' ');
 
+std::string scoreLine(const std::string& name, int score)
+{
+    return name + std::string(30 - name.size(), '\0') + std::to_string(score) + "\r\n";
+}
+
+std::string savedTable()
+{
+    return readBytes(workingFolder() + "\\High Scores.dat");
+}
+
 class MainWindow : public ::testing::Test {
   protected:
     HWND dialog = nullptr;
@@ -66,6 +76,17 @@ class MainWindow : public ::testing::Test {
     LRESULT foundCount()
     {
         return SendDlgItemMessageA(dialog, IDC_FOUND_WORDS, LB_GETCOUNT, 0, 0);
+    }
+
+    // A game of one word played to its end; the closing box is answered with `whileBoxShown` run.
+    void finishGameScoringOne(std::function<void()> whileBoxShown = nullptr)
+    {
+        command(IDM_NEW_GAME);
+        typeAndSubmit(tileWord());
+        tick(179);
+        answerNextMessageBox(IDOK, whileBoxShown);
+        tick(1);
+        pumpMessages();
     }
 };
 
@@ -190,12 +211,7 @@ TEST_F(MainWindow, LastTickEndsTheGameWithTheClosingBox)
 
 TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
 {
-    command(IDM_NEW_GAME);
-    typeAndSubmit(tileWord());
-    tick(179);
-    answerNextMessageBox();
-    tick(1);
-    pumpMessages();
+    finishGameScoringOne();
     HWND enterName = FindWindowA(nullptr, "Enter Name");
     ASSERT_NE(enterName, nullptr);
     EXPECT_FALSE(IsWindowEnabled(dialog)) << "the main window waits for the name";
@@ -207,6 +223,51 @@ TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
     ASSERT_EQ(highScoreTable.highScoreCount, 1);
     EXPECT_STREQ(highScoreTable.highScoreNames[0], "Zoe");
     EXPECT_EQ(highScoreTable.highScoreScores[0], 1) << "the finished game's score, not the new game's 0";
+    EXPECT_EQ(savedTable(), scoreLine("Zoe", 1)) << "saved as soon as it is entered";
+}
+
+// ---- the program ending early: a finished score is entered first, once ----
+
+TEST_F(MainWindow, ClosingWhileTheClosingBoxIsShownEntersTheFinishedScoreOnce)
+{
+    finishGameScoringOne([this] { SendMessageA(dialog, WM_CLOSE, 0, 0); });
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    EXPECT_EQ(FindWindowA(nullptr, "Enter Name"), nullptr) << "no name is asked for once the program ends";
+    EXPECT_EQ(highScoreTable.highScoreCount, 1);
+    EXPECT_EQ(savedTable(), scoreLine("", 1));
+}
+
+TEST_F(MainWindow, ClosingOrSessionEndWhileEnterNameIsOpenEntersTheNameTypedSoFar)
+{
+    finishGameScoringOne();
+    typeInto(GetDlgItem(FindWindowA(nullptr, "Enter Name"), IDC_NAME_FIELD), "Kim");
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(savedTable(), scoreLine("Kim", 1));
+    EXPECT_EQ(FindWindowA(nullptr, "Enter Name"), nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    finishGameScoringOne();
+    typeInto(GetDlgItem(FindWindowA(nullptr, "Enter Name"), IDC_NAME_FIELD), "Eve");
+    answerNextMessageBox();
+    EXPECT_EQ(SendMessageA(dialog, WM_QUERYENDSESSION, 0, 0), TRUE) << "the game never holds up a shutdown";
+    SendMessageA(dialog, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(savedTable(), scoreLine("Kim", 1) + scoreLine("Eve", 1));
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    pumpMessages();
+    EXPECT_EQ(answeredBoxCount(), 0) << "no box at the end of a session";
+}
+
+TEST_F(MainWindow, FailedSaveOffersRetryWhichSavesOnceTheCauseIsGone)
+{
+    std::string tableFile = workingFolder() + "\\High Scores.dat";
+    ASSERT_TRUE(CreateDirectoryA(tableFile.c_str(), nullptr));
+    finishGameScoringOne();
+    HWND enterName = FindWindowA(nullptr, "Enter Name");
+    typeInto(GetDlgItem(enterName, IDC_NAME_FIELD), "Zoe");
+    answerNextMessageBox(IDRETRY, [&tableFile] { RemoveDirectoryA(tableFile.c_str()); });
+    clickButton(enterName, IDC_NAME_OK);
+    EXPECT_TRUE(lastAnsweredBox().offeredRetry);
+    EXPECT_EQ(answeredBoxCount(), 1);
+    EXPECT_EQ(savedTable(), scoreLine("Zoe", 1));
 }
 
 TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)
@@ -215,26 +276,25 @@ TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)
     EXPECT_TRUE(IsWindowVisible(dialog));
 }
 
-// ---- leaving: the table is saved once, on Exit and on the close box ----
-
-std::string scoreLine(const std::string& name, int score)
-{
-    return name + std::string(30 - name.size(), '\0') + std::to_string(score) + "\r\n";
-}
-
-void checkSavedOnceOn(HWND dialog, UINT message, WPARAM wParam)
-{
-    std::string saved = scoreLine("low", 3) + scoreLine("high", 9);
-    SendMessageA(dialog, message, wParam, 0);
-    EXPECT_FALSE(IsWindowVisible(dialog)) << "the dialog has ended";
-    EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat"), saved);
-    highScoreTable.highScoreScores[0] = 77;
-    DestroyWindow(dialog);
-    pumpMessages();
-    EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat"), saved) << "saved once only";
-}
+// ---- leaving: only what the file lacks is written ----
 
 const std::string UNSORTED_TABLE = scoreLine("high", 9) + scoreLine("low", 3);
+
+// With nothing new the file stays exactly as it was; an entry whose save failed is tried again.
+void checkLeavingOn(UINT message, WPARAM wParam)
+{
+    HWND dialog = openMainWindow(EVERY_LETTER, UNSORTED_TABLE);
+    SendMessageA(dialog, message, wParam, 0);
+    EXPECT_FALSE(IsWindowVisible(dialog)) << "the dialog has ended";
+    EXPECT_EQ(savedTable(), UNSORTED_TABLE) << "nothing new, nothing written";
+    DestroyWindow(dialog);
+    dialog = openMainWindow(EVERY_LETTER, UNSORTED_TABLE);
+    enterHighScore("new", 5);
+    SendMessageA(dialog, message, wParam, 0);
+    EXPECT_EQ(savedTable(), scoreLine("low", 3) + scoreLine("new", 5) + scoreLine("high", 9));
+    DestroyWindow(dialog);
+    pumpMessages();
+}
 
 TEST(Leaving, StartUpLoadsAndSortsTheTable)
 {
@@ -245,24 +305,27 @@ TEST(Leaving, StartUpLoadsAndSortsTheTable)
     DestroyWindow(dialog);
 }
 
-TEST(Leaving, ExitSavesTheTableOnce)
+TEST(Leaving, ExitWritesOnlyWhatTheFileLacks)
 {
-    checkSavedOnceOn(openMainWindow(EVERY_LETTER, UNSORTED_TABLE), WM_COMMAND, IDM_EXIT);
+    checkLeavingOn(WM_COMMAND, IDM_EXIT);
 }
 
-TEST(Leaving, CloseBoxSavesTheTableOnce)
+TEST(Leaving, CloseBoxWritesOnlyWhatTheFileLacks)
 {
-    checkSavedOnceOn(openMainWindow(EVERY_LETTER, UNSORTED_TABLE), WM_CLOSE, 0);
+    checkLeavingOn(WM_CLOSE, 0);
 }
 
 TEST(Leaving, SaveThatFailsTellsThePlayerWhichFileAndWhy)
 {
     HWND dialog = openMainWindow(EVERY_LETTER);
     ASSERT_TRUE(CreateDirectoryA((workingFolder() + "\\High Scores.dat").c_str(), nullptr));
-    answerNextMessageBox();
+    enterHighScore("Ann", 4);
+    answerNextMessageBox(IDCANCEL);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
     AnsweredBox box = lastAnsweredBox();
     ASSERT_TRUE(box.seen);
+    EXPECT_EQ(answeredBoxCount(), 1) << "Cancel ends the program";
+    EXPECT_FALSE(IsWindowVisible(dialog));
     EXPECT_EQ(box.title, "Error");
     EXPECT_EQ(box.owner, dialog);
     const std::string opening = "The high scores could not be saved to \"High Scores.dat\".\r\n\r\n";

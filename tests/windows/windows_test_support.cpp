@@ -16,6 +16,8 @@ const int MESSAGE_BOX_TEXT_ID = 0xFFFF;
 std::string currentFolder;
 AnsweredBox answered;
 int answeredCount = 0;
+int answerButton = IDOK;
+std::function<void()> runBeforeAnswering;
 UINT_PTR answerTimer = 0;
 
 std::string makeWorkingFolder()
@@ -50,6 +52,11 @@ void CALLBACK answerWhenShown(HWND, UINT, UINT_PTR, DWORD)
     if (box == nullptr) {
         return;
     }
+    if (runBeforeAnswering) {
+        std::function<void()> run = runBeforeAnswering;
+        runBeforeAnswering = nullptr;
+        run();
+    }
     ++answeredCount;
     char text[256] = {};
     GetWindowTextA(box, text, sizeof text);
@@ -57,8 +64,9 @@ void CALLBACK answerWhenShown(HWND, UINT, UINT_PTR, DWORD)
     GetDlgItemTextA(box, MESSAGE_BOX_TEXT_ID, text, sizeof text);
     answered.text = text;
     answered.owner = GetWindow(box, GW_OWNER);
+    answered.offeredRetry = GetDlgItem(box, IDRETRY) != nullptr;
     answered.seen = true;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(answerButton), 0);
 }
 
 } // namespace
@@ -67,6 +75,7 @@ HWND openMainWindow(const std::string& words, const std::string& highScores)
 {
     gameState = GameState();
     highScoreTable = HighScoreTable();
+    unsavedHighScores.clear();
     currentFolder = makeWorkingFolder();
     SetCurrentDirectoryA(currentFolder.c_str());
     writeBytes(currentFolder + "\\words.dic", words);
@@ -127,10 +136,12 @@ void clickButton(HWND dialog, int id)
     pumpMessages();
 }
 
-void answerNextMessageBox()
+void answerNextMessageBox(int button, std::function<void()> beforeAnswering)
 {
-    answered = AnsweredBox{false, "", "", nullptr};
+    answered = AnsweredBox{false, "", "", nullptr, false};
     answeredCount = 0;
+    answerButton = button;
+    runBeforeAnswering = beforeAnswering;
     if (answerTimer != 0) {
         KillTimer(nullptr, answerTimer);
     }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,10 +30,12 @@ struct AnsweredBox {
     std::string title;
     std::string text;
     HWND owner;
+    bool offeredRetry;
 };
 
-// Arms a thread timer that answers every message box of this thread with OK, recording each.
-void answerNextMessageBox();
+// Arms a thread timer that answers every message box of this thread with `button`, recording
+// each; `beforeAnswering` runs once, while the first box is on screen.
+void answerNextMessageBox(int button = IDOK, std::function<void()> beforeAnswering = nullptr);
 AnsweredBox lastAnsweredBox();
 int answeredBoxCount();
 

@@ -1,0 +1,22 @@
+// Keeping every earned score: offered after the closing box, entered and saved when the program ends.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+// Keeps a finished game's score while its closing box is shown; returns its place for the offer.
+std::size_t holdFinishedScore(int finishedScore);
+
+// Offers the held score once its box is dismissed: name entry opens when it earns a place. A score
+// that an ending of the program has entered meanwhile is not offered again.
+void offerHeldScore(std::size_t held);
+
+// Exit and the close box: enters every score still owed (with an empty name while its closing box
+// is shown, with the name typed so far while "Enter Name" is open), saves what the file lacks,
+// offering Retry when that fails, and ends the main window.
+void leaveProgram(HWND mainDialog);
+
+// The same when Windows ends the session, where no box may stop it: the save is tried a few times
+// (another program may hold the file for a moment) and the program ends whatever the outcome.
+void leaveAtSessionEnd(HWND mainDialog);
