@@ -1,4 +1,5 @@
-// Putting a finished file in the place of another in one step, and the platform's error codes.
+// Putting a finished file in the place of another in one step, taking turns with other processes
+// that do the same, and the platform's error codes.
 #pragma once
 
 #include <cstdio>
@@ -17,3 +18,10 @@ unsigned long lastSystemError();
 // Whether an error code from opening a file means that there is no such file (as opposed to one
 // that exists but cannot be opened now).
 bool isMissingFileError(unsigned long error);
+
+// Waits until no other process holds the lock file `lockName`, then holds it until endTurn: two
+// copies of the game saving at one moment must not both read the old file and each write it
+// without the other's entry. The system lets go of the lock when a process ends, however it ends.
+// A lock file that cannot be made at all (a folder that cannot be written) is not waited for.
+void takeTurn(const char* lockName);
+void endTurn();

@@ -1,5 +1,6 @@
 // rename replaces an existing target atomically on POSIX systems; fsync makes it last.
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +10,8 @@
 #include "scores/file_replace.h"
 
 namespace {
+
+int turnDescriptor = -1;
 
 // The rename lives in the folder's own data, which reaches the disk only when the folder is
 // synced. By then the new file is in place, so a failure here cannot undo the save.
@@ -48,4 +51,20 @@ unsigned long lastSystemError()
 bool isMissingFileError(unsigned long error)
 {
     return error == ENOENT;
+}
+
+void takeTurn(const char* lockName)
+{
+    turnDescriptor = open(lockName, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (turnDescriptor >= 0) {
+        flock(turnDescriptor, LOCK_EX);
+    }
+}
+
+void endTurn()
+{
+    if (turnDescriptor >= 0) {
+        close(turnDescriptor);
+        turnDescriptor = -1;
+    }
 }

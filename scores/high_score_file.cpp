@@ -16,6 +16,7 @@ const char HIGH_SCORE_FILE_NAME[] = "High Scores.dat";
 namespace {
 
 const char TEMPORARY_FILE_NAME[] = "High Scores.dat.new";
+const char LOCK_FILE_NAME[] = "High Scores.dat.lock";
 
 // Ctrl-Z, which Windows' text-mode reads take as the end of the file: the reader stops there,
 // and the writer never writes one.
@@ -222,12 +223,11 @@ bool writeHighScores()
     return false;
 }
 
-bool saveHighScores()
+namespace {
+
+// The unsaved entries entered into the file as it stands; on failure the table in memory is kept.
+bool mergeUnsavedIntoFile()
 {
-    highScoreSaveError = 0;
-    if (unsavedHighScores.empty()) {
-        return true;
-    }
     HighScoreTable shown = highScoreTable;
     highScoreTable = HighScoreTable();
     if (!loadHighScores()) {
@@ -244,4 +244,18 @@ bool saveHighScores()
     }
     unsavedHighScores.clear();
     return true;
+}
+
+} // namespace
+
+bool saveHighScores()
+{
+    highScoreSaveError = 0;
+    if (unsavedHighScores.empty()) {
+        return true;
+    }
+    takeTurn(LOCK_FILE_NAME);
+    bool saved = mergeUnsavedIntoFile();
+    endTurn();
+    return saved;
 }

@@ -1,4 +1,6 @@
 // "High Scores.dat": what is written is read back byte for byte, hand-made files load, saving loses nothing.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -412,6 +414,28 @@ TEST_F(HighScoreFile, FileThatExistsButCannotBeReadIsNeverReplacedAndTheEntryWai
     writeTestFile(HIGH_SCORE_FILE_NAME, line("Old", 7));
     ASSERT_TRUE(saveHighScores()) << "tried again once the file can be read";
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), line("Ann", 4) + line("Old", 7));
+}
+
+TEST_F(HighScoreFile, SaveWaitsWhileAnotherCopyIsSavingAndThenKeepsItsEntry)
+{
+    loadFrom(line("Zed", 9));
+    ASSERT_TRUE(enterHighScore("Bob", 5));
+    int otherCopy = open("High Scores.dat.lock", O_RDWR | O_CREAT, 0644);
+    ASSERT_EQ(flock(otherCopy, LOCK_EX), 0);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(otherCopy);
+        _exit(saveHighScores() ? 0 : 1);
+    }
+    usleep(300 * 1000);
+    EXPECT_EQ(waitpid(child, nullptr, WNOHANG), 0) << "the save went ahead while another copy held its turn";
+    writeTestFile(HIGH_SCORE_FILE_NAME, line("Alice", 3) + line("Zed", 9));
+    close(otherCopy);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), line("Alice", 3) + line("Bob", 5) + line("Zed", 9));
 }
 
 } // namespace

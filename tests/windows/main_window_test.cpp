@@ -224,6 +224,7 @@ TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
     EXPECT_STREQ(highScoreTable.highScoreNames[0], "Zoe");
     EXPECT_EQ(highScoreTable.highScoreScores[0], 1) << "the finished game's score, not the new game's 0";
     EXPECT_EQ(savedTable(), scoreLine("Zoe", 1)) << "saved as soon as it is entered";
+    EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat.lock"), "<missing>") << "the lock goes with the save";
 }
 
 // ---- the program ending early: a finished score is entered first, once ----
