@@ -4,6 +4,7 @@
 #include "engine/display.h"
 #include "engine/game_life.h"
 #include "scores/enter_name_dialog.h"
+#include "ui/board_painting.h"
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
@@ -81,8 +82,12 @@ void showClosingMessage(const char* text)
     MessageBoxA(nullptr, text, CLOSING_TITLE, MB_OK);
 }
 
+// Withdrawn at New Game: the marks of a word of the ended board go with it.
 void enableSolutions(bool enabled)
 {
+    if (!enabled) {
+        clearSolutionPath();
+    }
     EnableMenuItem(GetMenu(mainWindow), IDM_SOLUTIONS, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
