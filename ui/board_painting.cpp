@@ -99,7 +99,8 @@ void washTile(HDC canvas)
     DeleteDC(wash);
 }
 
-void frameTileAndShowPlace(HDC canvas, int place)
+// The frame round the tile and the badge in its top-left corner.
+void frameTile(HDC canvas)
 {
     HBRUSH mark = CreateSolidBrush(MARK_COLOUR);
     RECT edge = {0, 0, TILE_PIXELS, TILE_PIXELS};
@@ -107,9 +108,13 @@ void frameTileAndShowPlace(HDC canvas, int place)
         FrameRect(canvas, &edge, mark);
         InflateRect(&edge, -1, -1);
     }
-    RECT badge = PLACE_BADGE;
-    FillRect(canvas, &badge, mark);
+    FillRect(canvas, &PLACE_BADGE, mark);
     DeleteObject(mark);
+}
+
+void writePlace(HDC canvas, int place)
+{
+    RECT badge = PLACE_BADGE;
     HFONT font = CreateFontA(PLACE_FONT_HEIGHT, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Arial");
     HGDIOBJ keptFont = SelectObject(canvas, font);
@@ -132,7 +137,8 @@ void drawMarkedTile(HDC target, int slot, int x, int y, int place)
     HGDIOBJ keptSquare = SelectObject(canvas, square);
     drawTile(canvas, slot, 0, 0);
     washTile(canvas);
-    frameTileAndShowPlace(canvas, place);
+    frameTile(canvas);
+    writePlace(canvas, place);
     BitBlt(target, x, y, TILE_PIXELS, TILE_PIXELS, canvas, 0, 0, SRCCOPY);
     SelectObject(canvas, keptSquare);
     DeleteObject(square);
