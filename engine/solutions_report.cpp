@@ -42,3 +42,12 @@ std::vector<std::string> solutionLines()
     }
     return lines;
 }
+
+std::string_view solutionLineWord(std::string_view line)
+{
+    std::string_view mark(FOUND_MARK);
+    if (line.substr(0, mark.size()) == mark) {
+        line.remove_prefix(mark.size());
+    }
+    return line;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Notes how far the game that just ended had got, so that words handed in after the time was up
@@ -13,3 +14,6 @@ std::string solutionsTally();
 
 // One line a solution, in the solver's order: "* WORD" for a word the player found, else "WORD".
 std::vector<std::string> solutionLines();
+
+// The word of one of those lines, without the mark of a found word.
+std::string_view solutionLineWord(std::string_view line);

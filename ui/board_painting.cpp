@@ -1,4 +1,5 @@
-// Loading the tile bitmaps and drawing the board: each 70 x 70 image shrunk onto a 60 x 60 tile.
+// Loading the tile bitmaps and drawing the board: each 70 x 70 image shrunk onto a 60 x 60 tile,
+// the tiles of a solution's path marked.
 #include "ui/board_painting.h"
 
 #include <cstdio>
@@ -26,6 +27,18 @@ BITMAP bitmapRecord;
 int paintSlot = 0;
 
 const int MISSING_TILE_FONT_HEIGHT = 44;
+
+SolutionPath markedPath = {};
+
+// A marked tile: an amber wash over the whole tile, light enough that the black letter keeps its
+// contrast, inside a deep orange frame; its place in the word stands white on a badge of the
+// frame's colour in the top-left corner, clear of the letter.
+const COLORREF MARK_WASH = RGB(255, 176, 0);
+const BYTE MARK_WASH_ALPHA = 72;
+const COLORREF MARK_COLOUR = RGB(204, 51, 0);
+const int MARK_FRAME_PIXELS = 3;
+const RECT PLACE_BADGE = {0, 0, 19, 15};
+const int PLACE_FONT_HEIGHT = -11;
 
 void reportMissingBitmap(int slot)
 {
@@ -59,6 +72,83 @@ void findPaintSlot(char letter)
             paintSlot = slot;
         }
     }
+}
+
+// The place in the marked word (1 to 16) of the tile at `cell` (board index), or 0 off the path.
+int markedPlace(int cell)
+{
+    for (int step = 0; step < markedPath.length; ++step) {
+        if (markedPath.cells[step] == cell) {
+            return step + 1;
+        }
+    }
+    return 0;
+}
+
+// Washes the tile on `canvas` with MARK_WASH, blended from a one-pixel bitmap of that colour.
+void washTile(HDC canvas)
+{
+    HDC wash = CreateCompatibleDC(canvas);
+    HBITMAP pixel = CreateCompatibleBitmap(canvas, 1, 1);
+    HGDIOBJ keptPixel = SelectObject(wash, pixel);
+    SetPixel(wash, 0, 0, MARK_WASH);
+    BLENDFUNCTION blend = {AC_SRC_OVER, 0, MARK_WASH_ALPHA, 0};
+    AlphaBlend(canvas, 0, 0, TILE_PIXELS, TILE_PIXELS, wash, 0, 0, 1, 1, blend);
+    SelectObject(wash, keptPixel);
+    DeleteObject(pixel);
+    DeleteDC(wash);
+}
+
+// The frame round the tile and the badge in its top-left corner.
+void frameTile(HDC canvas)
+{
+    HBRUSH mark = CreateSolidBrush(MARK_COLOUR);
+    RECT edge = {0, 0, TILE_PIXELS, TILE_PIXELS};
+    for (int ring = 0; ring < MARK_FRAME_PIXELS; ++ring) {
+        FrameRect(canvas, &edge, mark);
+        InflateRect(&edge, -1, -1);
+    }
+    FillRect(canvas, &PLACE_BADGE, mark);
+    DeleteObject(mark);
+}
+
+void writePlace(HDC canvas, int place)
+{
+    RECT badge = PLACE_BADGE;
+    HFONT font = CreateFontA(PLACE_FONT_HEIGHT, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Arial");
+    HGDIOBJ keptFont = SelectObject(canvas, font);
+    int keptMode = SetBkMode(canvas, TRANSPARENT);
+    COLORREF keptColour = SetTextColor(canvas, RGB(255, 255, 255));
+    char text[4];
+    int length = std::snprintf(text, sizeof text, "%d", place);
+    DrawTextA(canvas, text, length, &badge, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+    SetTextColor(canvas, keptColour);
+    SetBkMode(canvas, keptMode);
+    SelectObject(canvas, keptFont);
+    DeleteObject(font);
+}
+
+// A tile of the marked path, put together on a bitmap of its own and copied onto `target` whole.
+void drawMarkedTile(HDC target, int slot, int x, int y, int place)
+{
+    HDC canvas = CreateCompatibleDC(target);
+    HBITMAP square = CreateCompatibleBitmap(target, TILE_PIXELS, TILE_PIXELS);
+    HGDIOBJ keptSquare = SelectObject(canvas, square);
+    drawTile(canvas, slot, 0, 0);
+    washTile(canvas);
+    frameTile(canvas);
+    writePlace(canvas, place);
+    BitBlt(target, x, y, TILE_PIXELS, TILE_PIXELS, canvas, 0, 0, SRCCOPY);
+    SelectObject(canvas, keptSquare);
+    DeleteObject(square);
+    DeleteDC(canvas);
+}
+
+void invalidateBoard()
+{
+    RECT board = {BOARD_ORIGIN, BOARD_ORIGIN, BOARD_END, BOARD_END};
+    InvalidateRect(mainWindow, &board, FALSE);
 }
 
 } // namespace
@@ -106,8 +196,27 @@ void paintBoard(HWND hwnd, HWND wordField)
     HDC target = beginTilePaint(hwnd);
     for (int tile = 0; tile < TILE_COUNT; ++tile) {
         findPaintSlot(gameState.tileLetters[tile]);
-        drawTile(target, paintSlot, tilePositions[tile], tilePositions[TILE_COUNT + tile]);
+        int place = markedPlace(boardIndex(tile % BOARD_SIZE, tile / BOARD_SIZE));
+        if (place == 0) {
+            drawTile(target, paintSlot, tilePositions[tile], tilePositions[TILE_COUNT + tile]);
+        } else {
+            drawMarkedTile(target, paintSlot, tilePositions[tile], tilePositions[TILE_COUNT + tile], place);
+        }
     }
     endTilePaint(hwnd);
     SetFocus(wordField);
+}
+
+void markSolutionPath(const SolutionPath& path)
+{
+    markedPath = path;
+    invalidateBoard();
+}
+
+void clearSolutionPath()
+{
+    if (markedPath.length != 0) {
+        markedPath.length = 0;
+        invalidateBoard();
+    }
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "engine/deal.h"
+#include "engine/solution_path.h"
 
 // Slot i holds the image of letterOrder[i]; a slot whose load failed holds null.
 extern HBITMAP tileBitmaps[LETTER_COUNT];
@@ -13,6 +14,12 @@ void loadTileBitmaps();
 
 // The body of WM_PAINT while a board is dealt; gives the word field the focus afterwards.
 void paintBoard(HWND hwnd, HWND wordField);
+
+// The path of the word selected in Solutions, shown on the board from the next paint on: each of
+// its tiles tinted and framed, with its place in the word in the top-left corner, so that a word
+// that uses one letter twice reads in order. Cleared, the board shows its plain tiles again.
+void markSolutionPath(const SolutionPath& path);
+void clearSolutionPath();
 
 // Begins a paint of `hwnd` with a memory context ready for drawTile; endTilePaint finishes it.
 HDC beginTilePaint(HWND hwnd);

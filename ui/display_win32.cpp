@@ -3,6 +3,7 @@
 
 #include "engine/display.h"
 #include "engine/game_life.h"
+#include "ui/board_painting.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/score_keeping.h"
 #include "ui/ui_state.h"
@@ -83,8 +84,12 @@ void showClosingMessage(const char* text, int finishedScore)
     offerHeldScore(held);
 }
 
+// Withdrawn at New Game: the marks of a word of the ended board go with it.
 void enableSolutions(bool enabled)
 {
+    if (!enabled) {
+        clearSolutionPath();
+    }
     EnableMenuItem(GetMenu(mainWindow), IDM_SOLUTIONS, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 

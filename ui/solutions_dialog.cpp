@@ -1,14 +1,23 @@
-// The "Solutions" dialog: the tally line, then the board's words in the solver's order.
+// The "Solutions" dialog: the tally line, then the board's words in the solver's order; placed
+// beside the board, and the path of the selected word marked on it.
 #include "ui/solutions_dialog.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "engine/solution_path.h"
 #include "engine/solutions_report.h"
+#include "ui/board_geometry.h"
+#include "ui/board_painting.h"
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/ui_state.h"
 
 namespace {
+
+// Between the board's edge and the dialog.
+const int BOARD_GAP = 10;
 
 void showSolutions(HWND dialog)
 {
@@ -23,17 +32,88 @@ void showSolutions(HWND dialog)
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
 }
 
+RECT boardOnScreen()
+{
+    RECT board = {BOARD_ORIGIN, BOARD_ORIGIN, BOARD_END, BOARD_END};
+    MapWindowPoints(mainWindow, nullptr, reinterpret_cast<POINT*>(&board), 2);
+    return board;
+}
+
+// The left edge of a dialog `width` wide: right of the board, over the found-words list, when the
+// work area has room there; else left of the board. With room on neither side the board still
+// stays in view: the dialog takes the roomier side and runs past the work area's edge.
+int leftBesideBoard(const RECT& board, const RECT& work, int width)
+{
+    int right = std::max(static_cast<int>(board.right) + BOARD_GAP, static_cast<int>(work.left));
+    if (right + width <= work.right) {
+        return right;
+    }
+    int left = std::min(static_cast<int>(board.left) - BOARD_GAP - width, static_cast<int>(work.right) - width);
+    if (left >= work.left) {
+        return left;
+    }
+    return work.right - board.right >= board.left - work.left ? right : left;
+}
+
+// Level with the top of the main window's client area, moved into the work area; its caption
+// stays on screen when it is taller than the work area.
+int topBesideBoard(const RECT& work, int height)
+{
+    POINT client = {0, 0};
+    ClientToScreen(mainWindow, &client);
+    int top = std::min(static_cast<int>(client.y), static_cast<int>(work.bottom) - height);
+    return std::max(top, static_cast<int>(work.top));
+}
+
+// Within the work area of the monitor that holds the main window.
+void placeBesideBoard(HWND dialog)
+{
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT place;
+    GetWindowRect(dialog, &place);
+    int left = leftBesideBoard(boardOnScreen(), monitor.rcWork, place.right - place.left);
+    int top = topBesideBoard(monitor.rcWork, place.bottom - place.top);
+    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Marks on the board the path of the word selected in the list.
+void markSelectedWord(HWND list)
+{
+    LRESULT item = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    LRESULT length = item == LB_ERR ? LB_ERR : SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(item), 0);
+    if (length == LB_ERR) {
+        clearSolutionPath();
+        return;
+    }
+    std::string line(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&line[0]));
+    line.resize(static_cast<std::size_t>(length));
+    markSolutionPath(solutionPath(solutionLineWord(line)));
+}
+
 } // namespace
 
-INT_PTR CALLBACK solutionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK solutionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
         showSolutions(dialog);
+        placeBesideBoard(dialog);
         return TRUE;
     case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_SOLUTIONS_LIST && HIWORD(wParam) == LBN_SELCHANGE) {
+            markSelectedWord(reinterpret_cast<HWND>(lParam));
+            return TRUE;
+        }
+        return closeOnOkOrClose(dialog, message, wParam);
     case WM_CLOSE:
         return closeOnOkOrClose(dialog, message, wParam);
+    case WM_DESTROY:
+        // However the dialog goes, the marks of its word go with it.
+        clearSolutionPath();
+        return FALSE;
     default:
         return FALSE;
     }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A whole game as a player plays it: words typed and clicked, three minutes run out, the closing box,
-# a name entered with Enter, the High Scores and Solutions dialogs, Exit, and the high-score file.
+# a name entered with Enter, the High Scores and Solutions dialogs (a word's path marked on the board),
+# Exit, and the high-score file.
 set -eEu
 SCENARIO=full-game
 # shellcheck source=lettro_session.sh
@@ -182,8 +183,18 @@ wait_for_screen solutions dialog_shown Solutions 0.2
 expect_text "$SOLUTIONS_TALLY" "You found $(distinct_solutions_handed_in) of $SOLUTION_COUNT" "Solutions tally"
 expect_equal "$(list_items_of "$SOLUTIONS_LIST")" "$(marked_solutions)" "Solutions list"
 expect_equal "$(list_items_of "$SOLUTIONS_LIST" | grep -c '^\* ')" "$(distinct_solutions_handed_in)" "words marked"
+log "Solutions at $WINDOW_PLACE"
+
+# The board is read off the screen with the word's squares marked and every other square plain,
+# so Solutions covers none of it.
+step "clicking the first word in Solutions marks its path on the board"
+read -r left top right bottom <<<"$(control_field "$SOLUTIONS_LIST" 5)"
+click_screen $((left + 20)) $((top + 6))
+wait_for_screen solution-marked board_marks_word "$dealt_board" "$(head -n 1 "$SOLUTIONS")"
 press Return
 wait_for_window_gone Solutions 10
+wait_until 10 board_shown after-solutions || fail "the board is not plain again after Solutions closed"
+expect_equal "$BOARD" "$dealt_board" "board after Solutions closed"
 
 step "leaving the game (Alt+F, X)"
 exit_lettro

@@ -379,6 +379,26 @@ board_shown() {
     try_read_board && [ "$BOARD" != "${2:-}" ]
 }
 
+# The latest screenshot shows board $1 with the tiles of word $2 marked: those squares show no plain
+# tile image and hold the word's letters; every other square shows its own tile.
+board_marks_word() {
+    read_window Lettro
+    local picture="$E2E_OUT/board.ppm" seen marked="" index
+    /usr/bin/convert "$SHOT" -depth 8 "$picture"
+    seen=$(probe board "Z:$picture" "$CLIENT_X" "$CLIENT_Y" "Z:$TILE_FOLDER") || true
+    [ "${#seen}" -eq 16 ] || { echo "no board read off $SHOT" >&2; return 1; }
+    for ((index = 0; index < 16; index++)); do
+        if [ "${seen:index:1}" = "?" ]; then
+            marked="$marked${1:index:1}"
+        elif [ "${seen:index:1}" != "${1:index:1}" ]; then
+            echo "square $index of $SHOT shows ${seen:index:1}, not ${1:index:1}" >&2
+            return 1
+        fi
+    done
+    [ "$(printf '%s' "$marked" | fold -w 1 | sort)" = "$(printf '%s' "$2" | fold -w 1 | sort)" ] ||
+        { echo "the marked squares of $SHOT ($seen) hold \"$marked\", not the letters of $2" >&2; return 1; }
+}
+
 # ----- The board ---------------------------------------------------------------------------------
 
 # New Game from the File menu (Alt+F, N): a new board on screen, read into BOARD; the screenshot

@@ -1,13 +1,16 @@
-// The child dialogs under Wine: High Scores, Enter Name, About and Help, opened from the main window.
+// The child dialogs under Wine: High Scores, Enter Name, Solutions, About and Help, opened from the main window.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "engine/deal.h"
 #include "engine/game_state.h"
 #include "engine/solutions_report.h"
+#include "engine/solver.h"
 #include "scores/high_score_table.h"
+#include "ui/board_geometry.h"
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
@@ -24,9 +27,10 @@ class Dialogs : public ::testing::Test {
   protected:
     HWND dialog = nullptr;
 
-    void open(const std::string& table = std::string())
+    void open(const std::string& table = std::string(),
+              const std::string& words = "a b c d e f g h i j k l m n o p q r s t u v w x y z")
     {
-        dialog = openMainWindow("a b c d e f g h i j k l m n o p q r s t u v w x y z", table);
+        dialog = openMainWindow(words, table);
         ASSERT_NE(dialog, nullptr);
     }
 
@@ -56,11 +60,48 @@ class Dialogs : public ::testing::Test {
         SetDlgItemTextA(dialog, IDC_WORD_FIELD, word.c_str());
         SendMessageA(dialog, WM_COMMAND, IDC_SUBMIT, 0);
         answerNextMessageBox();
+        runOutTheClock();
+    }
+
+    void runOutTheClock()
+    {
         for (int tick = 0; tick < 180; ++tick) {
             SendMessageA(dialog, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
         }
         pumpMessages();
     }
+
+    // The board's tiles in reading order whose square on screen is not their plain image.
+    std::vector<int> changedTiles()
+    {
+        UpdateWindow(dialog);
+        std::vector<int> changed;
+        for (int tile = 0; tile < TILE_COUNT; ++tile) {
+            int slot = static_cast<int>(std::string(letterOrder).find(gameState.tileLetters[tile]));
+            if (screenSquare(dialog, tilePositions[tile], tilePositions[TILE_COUNT + tile]) != shrunkTile(slot)) {
+                changed.push_back(tile);
+            }
+        }
+        return changed;
+    }
+
+    // Opens Solutions and checks that it lies clear of the board, within the monitor's work area.
+    HWND openSolutionsBesideBoard()
+    {
+        HWND solutions = openChild(IDM_SOLUTIONS, "Solutions");
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+        work = monitor.rcWork;
+        RECT place, overlap, board = {BOARD_ORIGIN, BOARD_ORIGIN, BOARD_END, BOARD_END};
+        MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&board), 2);
+        GetWindowRect(solutions, &place);
+        EXPECT_FALSE(IntersectRect(&overlap, &place, &board)) << "Solutions covers the board";
+        EXPECT_TRUE(UnionRect(&overlap, &place, &work) && EqualRect(&overlap, &work)) << "outside the work area";
+        return solutions;
+    }
+
+    RECT work = {};
 };
 
 TEST_F(Dialogs, HighScoresShowsAllTenSlotsSortedBestAtTheTop)
@@ -237,6 +278,13 @@ std::vector<std::string> listItems(HWND list)
     return items;
 }
 
+void clickFirstItem(HWND list)
+{
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 3));
+    SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(5, 3));
+    pumpMessages();
+}
+
 TEST_F(Dialogs, SolutionsAreOfferedFromTheEndOfAGameToTheNextAndShowTheEndedBoard)
 {
     open();
@@ -261,6 +309,41 @@ TEST_F(Dialogs, SolutionsAreOfferedFromTheEndOfAGameToTheNextAndShowTheEndedBoar
     SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
     EXPECT_NE(GetMenuState(menu, IDM_SOLUTIONS, MF_BYCOMMAND) & MF_GRAYED, 0u) << "New Game withdraws it";
     EXPECT_EQ(openChild(IDM_SOLUTIONS, "Solutions"), nullptr);
+}
+
+TEST_F(Dialogs, SolutionsOpensBesideTheBoardAndMarksTheSelectedWordUntilClosedOrANewGame)
+{
+    open(std::string(), "aba cab fed");
+    SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+    std::copy_n("ABAC" "DEFG" "HIJK" "LMNO", TILE_COUNT, gameState.tileLetters);
+    layOutBoard();
+    solveBoard();
+    SetDlgItemTextA(dialog, IDC_WORD_FIELD, "cab");
+    SendMessageA(dialog, WM_COMMAND, IDC_SUBMIT, 0);
+    answerNextMessageBox();
+    runOutTheClock();
+    clickButton(FindWindowA(nullptr, "Enter Name"), IDC_NAME_OK);
+    HWND solutions = openSolutionsBesideBoard();
+    HWND list = GetDlgItem(solutions, IDC_SOLUTIONS_LIST);
+    ASSERT_EQ(listItems(list), (std::vector<std::string>{"ABA", "* CAB", "FED"}));
+    clickFirstItem(list);
+    EXPECT_EQ(changedTiles(), (std::vector<int>{0, 1, 2})) << "ABA along the top row";
+    std::vector<unsigned> third = screenSquare(dialog, 190, 70), a = shrunkTile(0);
+    EXPECT_NE(screenSquare(dialog, 70, 70), third) << "the two A tiles tell their places apart";
+    for (std::size_t pixel = 0; pixel < a.size(); ++pixel) {
+        ASSERT_TRUE(a[pixel] != 0 || (third[pixel] & 0x808080) == 0) << "the A stays dark, pixel " << pixel;
+    }
+    SetFocus(list);
+    pressKey(VK_DOWN);
+    EXPECT_EQ(changedTiles(), (std::vector<int>{1, 2, 3})) << "CAB replaces ABA";
+    clickButton(solutions, IDOK);
+    EXPECT_EQ(changedTiles(), std::vector<int>{}) << "closing Solutions clears the marks";
+    // The board so near the screen's right edge that only its left has room.
+    SetWindowPos(dialog, nullptr, work.right - BOARD_END - 50, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    clickFirstItem(GetDlgItem(openSolutionsBesideBoard(), IDC_SOLUTIONS_LIST));
+    ASSERT_EQ(changedTiles().size(), 3u);
+    SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+    EXPECT_EQ(changedTiles(), std::vector<int>{}) << "a New Game clears them";
 }
 
 TEST_F(Dialogs, AboutShowsSevenLinesAndTheBTile)
