@@ -12,7 +12,7 @@ play: windows
 test: native-test windows-test e2e-test sanitize-test fuzz-test
 
 dist: windows
-	scripts/make-dist
+	cmake --build $(WINDOWS_BUILD) --target dist
 
 bench: native
 	$(NATIVE_BUILD)/bench/lettro_bench

@@ -217,11 +217,6 @@ TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)
 
 // ---- leaving: the table is saved once, on Exit and on the close box ----
 
-std::string scoreLine(const std::string& name, int score)
-{
-    return name + std::string(30 - name.size(), '\0') + std::to_string(score) + "\r\n";
-}
-
 void checkSavedOnceOn(HWND dialog, UINT message, WPARAM wParam)
 {
     std::string saved = scoreLine("low", 3) + scoreLine("high", 9);
