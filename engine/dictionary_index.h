@@ -26,8 +26,8 @@
 // wordsLeft of its node and of every node above; when the solve ends, each found word is spelled
 // down from the root again to put both back, so that between solves every count is whole.
 //
-// Nodes are appended during a solve, which moves the vector's storage: code holds node indexes,
-// never references or pointers, across a step that may lay a node out.
+// Nodes are appended during a solve, which may move the vector's storage: across a step that may
+// lay a node out, code holds node indexes, never references, and takes the storage again after.
 
 // Letter codes: 1 to 26 for A to Z, NOT_A_LETTER for any other byte, NO_LETTER past a word's end.
 constexpr unsigned NO_LETTER = 0;

@@ -13,6 +13,7 @@ namespace {
 
 struct Search {
     BoardCells cells;
+    // The index's nodes, taken again after each layout, which may move them.
     TreeNode* nodes;
     // The nodes the search is in, from the root.
     std::uint32_t path[TILE_COUNT + 1];
@@ -74,7 +75,7 @@ void follow(Search& search, int depth, CellSet next, CellSet used)
     if (search.nodes[at].firstChild == 0) {
         layOut(search, depth);
     }
-    // Only wordsLeft changes below: the search is held to it, the letters and children are not.
+    // Below here only the node's wordsLeft changes: a copy of its letters and children serves.
     const TreeNode node = search.nodes[at];
     if ((node.childLetters & ENDS_WORD) != 0) {
         takeWord(search, depth);
