@@ -3,7 +3,6 @@
 #include "engine/dictionary_index.h"
 
 #include <algorithm>
-#include <string_view>
 
 #include "engine/game_state.h"
 
