@@ -23,8 +23,8 @@
 // During a solve, wordsLeft counts the words in and below the node that the solve has not found,
 // so that a node with none left is not entered again: on boards that repeat a few letters, many
 // paths spell the same letters. Finding a word clears its node's ENDS_WORD and takes one from
-// wordsLeft of its node and of every node above; when the solve ends, each found word is spelled
-// down from the root again to put both back, so that between solves every count is whole.
+// wordsLeft of its node and of every node above; the solve lists each node it lowered and by how
+// much, and puts both back when it ends, so that between solves every count is whole.
 //
 // Nodes are appended during a solve, which may move the vector's storage: across a step that may
 // lay a node out, code holds node indexes, never references, and takes the storage again after.

@@ -11,6 +11,14 @@
 
 namespace {
 
+// A node whose wordsLeft the solve lowered by `words`, and whose childLetters lost `letters`
+// (ENDS_WORD when its own word was found, else 0): put back when the solve ends.
+struct Finding {
+    std::uint32_t node;
+    std::uint32_t words;
+    std::uint32_t letters;
+};
+
 struct Search {
     BoardCells cells;
     // The index's nodes, taken again after each layout, which may move them.
@@ -19,6 +27,7 @@ struct Search {
     std::uint32_t path[TILE_COUNT + 1];
     // The slots of the words found.
     std::vector<std::uint32_t> found;
+    std::vector<Finding> findings;
 };
 
 // Kept from solve to solve for the room its list has taken.
@@ -41,70 +50,69 @@ inline std::uint32_t childOf(const TreeNode& node, std::uint32_t letter)
     return node.firstChild + countBits(node.childLetters & (letter - 1) & ~ENDS_WORD);
 }
 
-// Subtracts `words` from wordsLeft of the nodes at depths 0 to `depth` of the path.
-void takeFromPath(Search& search, int depth, std::uint32_t words)
-{
-    for (int at = 0; at <= depth; ++at) {
-        search.nodes[search.path[at]].wordsLeft -= words;
-    }
-}
-
 // Lays out the node at `depth` of the path; the entries it drops are dropped from the nodes above it too.
 void layOut(Search& search, int depth)
 {
     std::uint32_t dropped = layOutNode(search.path[depth], static_cast<std::size_t>(depth));
     search.nodes = gameState.dictionaryIndex.nodes.data();
-    takeFromPath(search, depth - 1, dropped);
+    for (int above = 0; above < depth; ++above) {
+        search.nodes[search.path[above]].wordsLeft -= dropped;
+    }
 }
 
-// Takes the word that ends at the node at `depth` of the path, which this solve has not found.
-void takeWord(Search& search, int depth)
+// Takes the word that ends at node `at`, if this solve has not found it; returns 1 if it did.
+std::uint32_t takeWord(Search& search, std::uint32_t at)
 {
-    TreeNode& node = search.nodes[search.path[depth]];
+    TreeNode& node = search.nodes[at];
+    if ((node.childLetters & ENDS_WORD) == 0) {
+        return 0;
+    }
     node.childLetters &= ~ENDS_WORD;
+    node.wordsLeft -= 1;
     search.found.push_back(gameState.dictionaryIndex.entries[node.firstEntry]);
-    takeFromPath(search, depth, 1);
+    return 1;
 }
 
 // Follows the tree from the node at `depth` of the path, whose letters the path through `used`
-// spells, into the cells `next` (every unused neighbour of the path's last cell). A node whose
-// words are all found is not entered.
-void follow(Search& search, int depth, CellSet next, CellSet used)
+// spells, into the cells `next` (every unused neighbour of the path's last cell); returns how
+// many words it found that no other path had. A node whose words are all found is not entered.
+std::uint32_t follow(Search& search, int depth, CellSet next, CellSet used)
 {
     std::uint32_t at = search.path[depth];
     if (search.nodes[at].firstChild == 0) {
         layOut(search, depth);
     }
+    std::uint32_t own = takeWord(search, at);
+    std::uint32_t found = own;
     // Below here only the node's wordsLeft changes: a copy of its letters and children serves.
     const TreeNode node = search.nodes[at];
-    if ((node.childLetters & ENDS_WORD) != 0) {
-        takeWord(search, depth);
-    }
     for (; next != 0 && search.nodes[at].wordsLeft != 0; next &= next - 1) {
         int cell = lowestCell(next);
         std::uint32_t letter = 1u << search.cells.codeOf[cell];
-        if ((node.childLetters & letter) != 0) {
-            std::uint32_t child = childOf(node, letter);
-            if (search.nodes[child].wordsLeft != 0) {
-                search.path[depth + 1] = child;
-                CellSet nowUsed = used | cellBit(cell);
-                follow(search, depth + 1, NEIGHBOURS.of[cell] & ~nowUsed, nowUsed);
-            }
+        if ((node.childLetters & letter) == 0) {
+            continue;
+        }
+        std::uint32_t child = childOf(node, letter);
+        if (search.nodes[child].wordsLeft != 0) {
+            search.path[depth + 1] = child;
+            CellSet nowUsed = used | cellBit(cell);
+            std::uint32_t below = follow(search, depth + 1, NEIGHBOURS.of[cell] & ~nowUsed, nowUsed);
+            search.nodes[at].wordsLeft -= below;
+            found += below;
         }
     }
+    if (found != 0) {
+        search.findings.push_back(Finding{at, found, own * ENDS_WORD});
+    }
+    return found;
 }
 
-// Leaves the tree as it was before the solve: each found word spelled down from the root again.
+// Leaves the tree as it was before the solve.
 void countBack(Search& search)
 {
-    for (std::uint32_t slot : search.found) {
-        std::uint32_t at = 0;
-        search.nodes[at].wordsLeft += 1;
-        for (char c : wordAt(gameState.dictionary, static_cast<int>(slot))) {
-            at = childOf(search.nodes[at], 1u << letterCode(c));
-            search.nodes[at].wordsLeft += 1;
-        }
-        search.nodes[at].childLetters |= ENDS_WORD;
+    for (const Finding& finding : search.findings) {
+        search.nodes[finding.node].wordsLeft += finding.words;
+        search.nodes[finding.node].childLetters |= finding.letters;
     }
 }
 
@@ -131,6 +139,7 @@ void solveBoard()
     }
     Search& search = boardSearch;
     search.found.clear();
+    search.findings.clear();
     describeBoard(search.cells);
     search.nodes = gameState.dictionaryIndex.nodes.data();
     search.path[0] = 0;
