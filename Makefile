@@ -8,10 +8,11 @@ JOBS := 2
 play: windows
 	scripts/play
 
-test: native-test windows-test e2e-test
+# Every test: native, Windows under Wine, end-to-end, sanitized, and the fuzzers' short runs.
+test: native-test windows-test e2e-test sanitize-test fuzz-test
 
 dist: windows
-	scripts/make-dist
+	cmake --build $(WINDOWS_BUILD) --target dist
 
 bench: native
 	$(NATIVE_BUILD)/bench/lettro_bench
@@ -45,8 +46,6 @@ SANITIZE_BUILD := build/sanitize
 
 .PHONY: sanitize sanitize-test
 
-test: sanitize-test
-
 sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DLETTRO_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
@@ -60,8 +59,6 @@ FUZZ_BUILD := build/fuzz
 FUZZ_SECONDS ?= 60
 
 .PHONY: fuzzers fuzz fuzz-test
-
-test: fuzz-test
 
 fuzzers: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTRO_FUZZ=ON

@@ -77,8 +77,7 @@ std::size_t engineDictionaryBytes()
 {
     const DictionaryIndex& index = gameState.dictionaryIndex;
     return gameState.dictionary.bytes.size() + gameState.dictionary.ends.size() * sizeof(std::uint32_t) +
-           index.letterStarts.size() * sizeof(std::uint32_t) + index.groupEntries.size() * sizeof(std::uint32_t) +
-           index.nodes.size() * sizeof(TreeNode);
+           index.entries.size() * sizeof(std::uint32_t) + index.nodes.size() * sizeof(TreeNode);
 }
 
 const std::vector<std::string>& useWordList(const std::string& path)

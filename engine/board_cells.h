@@ -1,8 +1,7 @@
-// The board as sets of cells, for tracing words without stepping from tile to tile.
+// The board as sets of cells: who neighbours whom, and each cell's letter.
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 #include "engine/game_state.h"
 
@@ -10,12 +9,8 @@
 typedef std::uint32_t CellSet;
 
 struct BoardCells {
-    // The cells holding each byte.
-    std::uint16_t holding[256];
     // The letter code of each cell's tile (see letterCode).
     unsigned codeOf[TILE_COUNT];
-    // Every tile holds one of A to Z, as every dealt board does.
-    bool allLetters;
 };
 
 constexpr CellSet cellBit(int cell)
@@ -56,8 +51,3 @@ inline constexpr NeighbourTable NEIGHBOURS = makeNeighbourTable();
 
 // Describes gameState.board.
 void describeBoard(BoardCells& cells);
-
-// Whether some path of distinct, adjacent cells spells `word`, word by word: for boards with a
-// tile other than A to Z, which the index does not know. The cells that fit each letter are
-// taken as one set.
-bool canTrace(const BoardCells& cells, std::string_view word);

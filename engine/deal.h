@@ -8,7 +8,8 @@ constexpr int VOWEL_COUNT = 5;
 constexpr int VOWELS_PER_BOARD = 6;
 constexpr int SHUFFLE_SWAPS = 1000;
 
-// Rewrites tileLetters and board and asks for a repaint.
+// Rewrites tileLetters and board and asks for a repaint. Every tile is one of A to Z, as the
+// solver assumes.
 void dealBoard();
 
 // Copies tileLetters (reading order) into board (by column).

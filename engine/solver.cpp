@@ -1,5 +1,5 @@
-// The solver: the board's paths of up to three tiles pick the dictionary's groups, and each
-// group's tree is followed over the board from there, no further than words not yet found.
+// The solver: the dictionary's tree followed over the board's paths from the root, no further
+// than words not yet found.
 #include "engine/solver.h"
 
 #include <algorithm>
@@ -11,24 +11,29 @@
 
 namespace {
 
-// A node and how many of its words a solve found, to be counted back when it ends.
+// A node whose wordsLeft the solve lowered by `words`, and whose childLetters lost `letters`
+// (ENDS_WORD when its own word was found, else 0): put back when the solve ends.
 struct Finding {
     std::uint32_t node;
     std::uint32_t words;
+    std::uint32_t letters;
 };
 
 struct Search {
     BoardCells cells;
+    // The index's nodes, taken again after each layout, which may move them.
     TreeNode* nodes;
-    // The nodes the search is in, from its group's root.
-    std::uint32_t path[TILE_COUNT];
+    // The nodes the search is in, from the root.
+    std::uint32_t path[TILE_COUNT + 1];
     // The slots of the words found.
     std::vector<std::uint32_t> found;
     std::vector<Finding> findings;
 };
 
-// Kept from solve to solve for the room its lists have taken.
+// Kept from solve to solve for the room its list has taken.
 Search boardSearch;
+
+constexpr CellSet ALL_CELLS = (CellSet(1) << TILE_COUNT) - 1;
 
 // The number of bits set, worked out in place: the builtin calls a library function unless
 // the build may assume a processor with an instruction for it.
@@ -39,8 +44,13 @@ inline std::uint32_t countBits(std::uint32_t bits)
     return ((bits + (bits >> 4)) & 0x0F0F0F0Fu) * 0x01010101u >> 24;
 }
 
-// Lays out the node at `depth` of the search's path; the entries it drops are dropped from the
-// nodes above it too.
+// The child of `node` for the letter whose code's bit is `letter`, which must be one of its letters.
+inline std::uint32_t childOf(const TreeNode& node, std::uint32_t letter)
+{
+    return node.firstChild + countBits(node.childLetters & (letter - 1) & ~ENDS_WORD);
+}
+
+// Lays out the node at `depth` of the path; the entries it drops are dropped from the nodes above it too.
 void layOut(Search& search, int depth)
 {
     std::uint32_t dropped = layOutNode(search.path[depth], static_cast<std::size_t>(depth));
@@ -50,125 +60,63 @@ void layOut(Search& search, int depth)
     }
 }
 
-// Takes the word of node `at`, unless this solve has; returns 1 if it did.
-inline std::uint32_t takeWord(Search& search, std::uint32_t at)
+// Takes the word that ends at node `at`, if this solve has not found it; returns 1 if it did.
+std::uint32_t takeWord(Search& search, std::uint32_t at)
 {
     TreeNode& node = search.nodes[at];
-    if (node.word == 0 || (node.childLetters & WORD_FOUND) != 0) {
+    if ((node.childLetters & ENDS_WORD) == 0) {
         return 0;
     }
-    node.childLetters |= WORD_FOUND;
+    node.childLetters &= ~ENDS_WORD;
     node.wordsLeft -= 1;
-    search.found.push_back(node.word - 1);
+    search.found.push_back(gameState.dictionaryIndex.entries[node.firstEntry]);
     return 1;
 }
 
-std::uint32_t follow(Search& search, int depth, int cell, CellSet used);
-
-// Enters `child`, the next node down the path, on `cell`; returns the words it found.
-std::uint32_t enter(Search& search, int depth, std::uint32_t child, int cell, CellSet used)
-{
-    // A leaf laid out needs no search around its tile: its word is all it holds.
-    if (search.nodes[child].childLetters == 0) {
-        std::uint32_t taken = takeWord(search, child);
-        search.findings.push_back(Finding{child, taken});
-        return taken;
-    }
-    search.path[depth + 1] = child;
-    return follow(search, depth + 1, cell, used | cellBit(cell));
-}
-
 // Follows the tree from the node at `depth` of the path, whose letters the path through `used`
-// to `cell` spells; returns how many words it found that no other path had found. A node whose
-// words are all found is not entered: on boards that repeat a few letters, many paths spell the
-// same letters.
-std::uint32_t follow(Search& search, int depth, int cell, CellSet used)
+// spells, into the cells `next` (every unused neighbour of the path's last cell); returns how
+// many words it found that no other path had. A node whose words are all found is not entered.
+std::uint32_t follow(Search& search, int depth, CellSet next, CellSet used)
 {
     std::uint32_t at = search.path[depth];
-    if ((search.nodes[at].childLetters & NOT_LAID_OUT) != 0) {
+    if (search.nodes[at].firstChild == 0) {
         layOut(search, depth);
     }
-    std::uint32_t found = takeWord(search, at);
-    for (CellSet next = NEIGHBOURS.of[cell] & ~used; next != 0 && search.nodes[at].wordsLeft != 0; next &= next - 1) {
-        const TreeNode& node = search.nodes[at];
-        int nextCell = lowestCell(next);
-        std::uint32_t letter = 1u << search.cells.codeOf[nextCell];
-        std::uint32_t child = node.firstChild + countBits(node.childLetters & (letter - 1));
-        if ((node.childLetters & letter) != 0 && search.nodes[child].wordsLeft != 0) {
-            std::uint32_t below = enter(search, depth, child, nextCell, used);
+    std::uint32_t own = takeWord(search, at);
+    std::uint32_t found = own;
+    // Below here only the node's wordsLeft changes: a copy of its letters and children serves.
+    const TreeNode node = search.nodes[at];
+    for (; next != 0 && search.nodes[at].wordsLeft != 0; next &= next - 1) {
+        int cell = lowestCell(next);
+        std::uint32_t letter = 1u << search.cells.codeOf[cell];
+        if ((node.childLetters & letter) == 0) {
+            continue;
+        }
+        std::uint32_t child = childOf(node, letter);
+        if (search.nodes[child].wordsLeft != 0) {
+            search.path[depth + 1] = child;
+            CellSet nowUsed = used | cellBit(cell);
+            std::uint32_t below = follow(search, depth + 1, NEIGHBOURS.of[cell] & ~nowUsed, nowUsed);
             search.nodes[at].wordsLeft -= below;
             found += below;
         }
     }
     if (found != 0) {
-        search.findings.push_back(Finding{at, found});
+        search.findings.push_back(Finding{at, found, own * ENDS_WORD});
     }
     return found;
 }
 
-// Leaves every tree as it was before the solve.
+// Leaves the tree as it was before the solve.
 void countBack(Search& search)
 {
     for (const Finding& finding : search.findings) {
         search.nodes[finding.node].wordsLeft += finding.words;
-        search.nodes[finding.node].childLetters &= ~WORD_FOUND;
+        search.nodes[finding.node].childLetters |= finding.letters;
     }
 }
 
-// Follows the tree of group `key` from its root, if it has words left.
-void followGroup(Search& search, int key, int cell, CellSet used)
-{
-    if (search.nodes[key].wordsLeft != 0) {
-        search.path[0] = static_cast<std::uint32_t>(key);
-        follow(search, 0, cell, used);
-    }
-}
-
-// Follows the groups that the paths of up to three tiles from `first` spell, as far as some
-// word begins with their letters.
-void followPaths(Search& search, int first)
-{
-    if ((gameState.dictionaryIndex.orderedLetters >> search.cells.codeOf[first] & 1u) == 0) {
-        orderLetter(search.cells.codeOf[first]);
-    }
-    const std::uint32_t* nextLetters = gameState.dictionaryIndex.nextLetters.data();
-    const unsigned* codeOf = search.cells.codeOf;
-    unsigned firstPrefix = codeOf[first] * LETTER_KEY_BASE;
-    if ((nextLetters[firstPrefix] & 1u << NO_LETTER) != 0) {
-        followGroup(search, groupKey(codeOf[first], NO_LETTER, NO_LETTER), first, cellBit(first));
-    }
-    for (CellSet seconds = NEIGHBOURS.of[first]; seconds != 0; seconds &= seconds - 1) {
-        int second = lowestCell(seconds);
-        unsigned prefix = firstPrefix + codeOf[second];
-        if ((nextLetters[firstPrefix] >> codeOf[second] & 1u) == 0) {
-            continue;
-        }
-        CellSet used = cellBit(first) | cellBit(second);
-        if ((nextLetters[prefix] & 1u << NO_LETTER) != 0) {
-            followGroup(search, groupKey(codeOf[first], codeOf[second], NO_LETTER), second, used);
-        }
-        for (CellSet thirds = NEIGHBOURS.of[second] & ~used; thirds != 0; thirds &= thirds - 1) {
-            int third = lowestCell(thirds);
-            if ((nextLetters[prefix] >> codeOf[third] & 1u) != 0) {
-                int key = groupKey(codeOf[first], codeOf[second], codeOf[third]);
-                followGroup(search, key, third, used | cellBit(third));
-            }
-        }
-    }
-}
-
-// A board with a tile other than A to Z is none that the deal makes; the index only knows words
-// of letters, so every word is traced.
-void traceAll(Search& search)
-{
-    for (int slot = 0; slot < gameState.dictionaryCount; ++slot) {
-        if (canTrace(search.cells, wordAt(gameState.dictionary, slot))) {
-            search.found.push_back(static_cast<std::uint32_t>(slot));
-        }
-    }
-}
-
-// The words the trees found, in dictionary order: each once, at its first slot.
+// The words found, in dictionary order: each once, at its first slot.
 void storeFound(std::vector<std::uint32_t>& found)
 {
     std::sort(found.begin(), found.end());
@@ -180,18 +128,6 @@ void storeFound(std::vector<std::uint32_t>& found)
         list.ends.push_back(static_cast<std::uint32_t>(list.bytes.size()));
     }
     gameState.solutionCount = static_cast<int>(found.size());
-}
-
-// The traced words in dictionary order; a word the dictionary lists twice is stored at its first slot.
-void storeTraced(const std::vector<std::uint32_t>& traced)
-{
-    gameState.solutionCount = 0;
-    for (std::uint32_t slot : traced) {
-        std::string_view solution = wordAt(gameState.dictionary, static_cast<int>(slot));
-        if (findWord(gameState.solutionList, gameState.solutionCount, solution) < 0) {
-            storeWord(gameState.solutionList, gameState.solutionCount, solution);
-        }
-    }
 }
 
 } // namespace
@@ -206,14 +142,8 @@ void solveBoard()
     search.findings.clear();
     describeBoard(search.cells);
     search.nodes = gameState.dictionaryIndex.nodes.data();
-    if (search.cells.allLetters) {
-        for (int cell = 0; cell < TILE_COUNT; ++cell) {
-            followPaths(search, cell);
-        }
-        countBack(search);
-        storeFound(search.found);
-    } else {
-        traceAll(search);
-        storeTraced(search.found);
-    }
+    search.path[0] = 0;
+    follow(search, 0, ALL_CELLS, 0);
+    countBack(search);
+    storeFound(search.found);
 }

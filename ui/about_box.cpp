@@ -5,11 +5,12 @@
 
 #include <shellapi.h>
 
+#include "lettro_version.h"
 #include "ui/board_painting.h"
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 
-const char VERSION_TEXT[] = "1.0.5.10";
+const char VERSION_TEXT[] = LETTRO_VERSION_TEXT;
 
 namespace {
 

@@ -16,21 +16,34 @@ BACKGROUND="150 150 255"
 BOARD_ORIGIN=70
 TILE_PIXELS=60
 BOARD_PIXELS=240
-# The buttons the player clicks: OK of the closing box, of "Enter Name" and of "High Scores".
+
+# The id that `name` is given in the header the program is built with.
+resource_id() {
+    local header="$E2E_TOP/ui/resources/resource_ids.h" id
+    id=$(sed -n "s/^#define $1 \([0-9][0-9]*\)\$/\1/p" "$header")
+    [ -n "$id" ] || { echo "e2e: $header defines no $1" >&2; exit 1; }
+    echo "$id"
+}
+
+# The buttons the player clicks: OK of the closing box, of "Enter Name" and of "High Scores"
+# (the closing box's and the High Scores' are Windows' IDOK).
 BOX_OK=1
-NAME_OK=2009
+NAME_OK=$(resource_id IDC_NAME_OK)
 HIGH_SCORES_OK=1
 # The tally line and the word list of "Solutions".
-SOLUTIONS_TALLY=3001
-SOLUTIONS_LIST=3002
+SOLUTIONS_TALLY=$(resource_id IDC_SOLUTIONS_TALLY)
+SOLUTIONS_LIST=$(resource_id IDC_SOLUTIONS_LIST)
+# The rows of "High Scores": slot i's name, and its score the id after it.
+SCORE_NAME_FIRST=$(resource_id IDC_SCORE_NAME_FIRST)
+SCORE_VALUE_FIRST=$(resource_id IDC_SCORE_VALUE_FIRST)
 # The name field of "Enter Name", and the main window's controls.
-NAME_FIELD=40002
-FOUND_WORDS=2001
-WORD_FIELD=2002
-SUBMIT=2003
-SCORE_DISPLAY=2006
-TIME_DISPLAY=2008
-STATUS_LINE=1001
+NAME_FIELD=$(resource_id IDC_NAME_FIELD)
+FOUND_WORDS=$(resource_id IDC_FOUND_WORDS)
+WORD_FIELD=$(resource_id IDC_WORD_FIELD)
+SUBMIT=$(resource_id IDC_SUBMIT)
+SCORE_DISPLAY=$(resource_id IDC_SCORE_DISPLAY)
+TIME_DISPLAY=$(resource_id IDC_TIME_DISPLAY)
+STATUS_LINE=$(resource_id IDC_STATUS_LINE)
 BLANK_STATUS="             "
 
 E2E_STEP="setting up"
@@ -296,8 +309,8 @@ open_high_scores() {
 
 # Slot SLOT shows NAME and SCORE: slot 9 is the top row, slot 0 the bottom one.
 expect_high_score_row() {
-    expect_text $((1000 + 2 * $1)) "$2" "name in the row of slot $1"
-    expect_text $((1001 + 2 * $1)) "$3" "score in the row of slot $1"
+    expect_text $((SCORE_NAME_FIRST + 2 * $1)) "$2" "name in the row of slot $1"
+    expect_text $((SCORE_VALUE_FIRST + 2 * $1)) "$3" "score in the row of slot $1"
 }
 
 close_high_scores() {

@@ -86,8 +86,11 @@ TEST(LettroSolve, UnreadableDictionaryIsNamedOnStandardErrorWithStatusTwo)
 
 TEST(LettroSolve, BoardsThatAreNotSixteenLettersAreRefused)
 {
+    // The solver finds words only on tiles A to Z: the bytes beside the letters' ranges are refused.
     std::string words = writeTestFile("refuse.dic", "ab\n");
-    for (const char* board : {"ABCDEFGHIJKLMNO", "ABCDEFGHIJKLMNOPQ", "ABCDEFGHIJKLMNO1", "ABCDEFGH JKLMNOP", ""}) {
+    for (const char* board : {"ABCDEFGHIJKLMNO", "ABCDEFGHIJKLMNOPQ", "ABCDEFGHIJKLMNO1", "ABCDEFGH JKLMNOP", "",
+                              "@BCDEFGHIJKLMNOP", "ABCDEFGHIJKLMNO[", "`bcdefghijklmnop", "abcdefghijklmno{",
+                              "ABCDEFGHIJKLMNO\xc9"}) {
         RunResult result = runSolver(shellQuoted(words) + " " + shellQuoted(board));
         EXPECT_EQ(result.status, 2) << board;
         EXPECT_EQ(result.output, "");

@@ -9,6 +9,7 @@
 #include "engine/game_state.h"
 #include "engine/solutions_report.h"
 #include "engine/solver.h"
+#include "lettro_version.h"
 #include "scores/high_score_table.h"
 #include "ui/board_geometry.h"
 #include "ui/child_dialogs.h"
@@ -17,11 +18,6 @@
 #include "windows_test_support.h"
 
 namespace {
-
-std::string scoreLine(const std::string& name, int score)
-{
-    return name + std::string(30 - name.size(), '\0') + std::to_string(score) + "\r\n";
-}
 
 class Dialogs : public ::testing::Test {
   protected:
@@ -354,7 +350,7 @@ TEST_F(Dialogs, AboutShowsSevenLinesAndTheBTile)
         ASSERT_NE(about, nullptr);
         EXPECT_FALSE(IsWindowEnabled(dialog));
         EXPECT_EQ(controlText(about, IDC_ABOUT_TEXT),
-                  "Lettro\r\n\r\nWritten by the Lettro team\r\n\r\n2026\r\n\r\nVersion 1.0.5.10");
+                  "Lettro\r\n\r\nWritten by the Lettro team\r\n\r\n2026\r\n\r\nVersion " LETTRO_VERSION_TEXT);
         EXPECT_EQ(SendDlgItemMessageA(about, IDC_ABOUT_TEXT, EM_GETLINECOUNT, 0, 0), 7);
         RedrawWindow(about, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         EXPECT_TRUE(screenSquare(about, 130, 10) == shrunkTile(5)) << "the B tile at (130, 10)";

@@ -17,11 +17,6 @@ namespace {
 const char EVERY_LETTER[] = "a b c d e f g h i j k l m n o p q r s t u v w x y z";
 const std::string BLANK_STATUS(13, ' ');
 
-std::string scoreLine(const std::string& name, int score)
-{
-    return name + std::string(30 - name.size(), '\0') + std::to_string(score) + "\r\n";
-}
-
 std::string savedTable()
 {
     return readBytes(workingFolder() + "\\High Scores.dat");

@@ -123,6 +123,11 @@ std::string readBytes(const std::string& path)
     return bytes;
 }
 
+std::string scoreLine(const std::string& name, int score)
+{
+    return name + std::string(30 - name.size(), '\0') + std::to_string(score) + "\r\n";
+}
+
 void typeInto(HWND control, const std::string& text)
 {
     for (char c : text) {

@@ -18,6 +18,9 @@ std::string controlText(HWND dialog, int id);
 void writeBytes(const std::string& path, const std::string& bytes);
 std::string readBytes(const std::string& path);
 
+// One line of "High Scores.dat": the name in a field of 30 bytes padded with zero bytes, then the score.
+std::string scoreLine(const std::string& name, int score);
+
 // Keys as the player types them: one WM_CHAR per character to the control.
 void typeInto(HWND control, const std::string& text);
 
