@@ -32,6 +32,12 @@ INT_PTR CALLBACK solutionsDialogProc(HWND dialog, UINT message, WPARAM wParam, L
         showSolutions(dialog);
         return TRUE;
     case WM_COMMAND:
+        // A list and one button: Escape closes it like OK.
+        if (LOWORD(wParam) == IDCANCEL) {
+            closeChildDialog(dialog);
+            return TRUE;
+        }
+        return closeOnOkOrClose(dialog, message, wParam);
     case WM_CLOSE:
         return closeOnOkOrClose(dialog, message, wParam);
     default:

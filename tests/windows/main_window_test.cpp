@@ -1,14 +1,18 @@
 // The real main window under Wine: start-up state, a game played through its controls, shutdown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
+#include "engine/dictionary.h"
 #include "engine/game_state.h"
 #include "scores/high_score_table.h"
 #include "ui/main_window.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
+#include "ui/wide_text.h"
+#include "ui/window_colours.h"
 #include "windows_test_support.h"
 
 namespace {
@@ -111,6 +115,26 @@ TEST_F(MainWindow, StaticControlsAndTheBackgroundAreLightBlue)
     EXPECT_EQ(colour.lbColor, BACKGROUND_COLOUR);
 }
 
+// Wine cannot turn High Contrast on: the flag stands in for the system's answer until the
+// settings change, when the window reads the system's answer again.
+TEST_F(MainWindow, HighContrastGivesTheWindowTheSystemsColoursUntilItIsOff)
+{
+    highContrastOn = true;
+    HDC context = CreateCompatibleDC(nullptr);
+    LRESULT brush = SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(context),
+                                 reinterpret_cast<LPARAM>(control(IDC_TIME_LABEL)));
+    EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW)));
+    EXPECT_EQ(GetTextColor(context), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(GetBkColor(context), GetSysColor(COLOR_WINDOW));
+    brush = SendMessageA(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(context), reinterpret_cast<LPARAM>(dialog));
+    EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW)));
+    SendMessageA(dialog, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    EXPECT_FALSE(highContrastOn);
+    brush = SendMessageA(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(context), reinterpret_cast<LPARAM>(dialog));
+    EXPECT_EQ(brush, reinterpret_cast<LRESULT>(backgroundBrush));
+    DeleteDC(context);
+}
+
 TEST_F(MainWindow, NewGameEnablesEntryAndStartsTheCountdown)
 {
     command(IDM_NEW_GAME);
@@ -146,17 +170,26 @@ TEST_F(MainWindow, TypedWordsAreAcceptedRefusedOrRepeated)
     EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
 }
 
-TEST_F(MainWindow, DoubleClickSubmitsTheFieldEvenBeforeAnyGame)
+TEST_F(MainWindow, DoubleClickHandsInAWordOnlyDuringAGame)
 {
     SendMessageA(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 20));
-    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Invalid Word");
-    SendMessageA(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 20));
-    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Already Entered");
+    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), " ") << "before the first game";
     command(IDM_NEW_GAME);
-    typeInto(control(IDC_WORD_FIELD), tileWord());
+    std::string first = tileWord();
+    typeInto(control(IDC_WORD_FIELD), first);
     SendMessageA(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 20));
     EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
     EXPECT_EQ(controlText(dialog, IDC_WORD_FIELD), "");
+    answerNextMessageBox();
+    tick(GAME_SECONDS);
+    std::string other(wordAt(gameState.solutionList, 0) == upperCased(first) ? wordAt(gameState.solutionList, 1)
+                                                                              : wordAt(gameState.solutionList, 0));
+    SetDlgItemTextA(dialog, IDC_WORD_FIELD, other.c_str());
+    SendMessageA(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 20));
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1") << "after the time, " << other << " is not counted";
+    EXPECT_EQ(foundCount(), 1);
+    EXPECT_EQ(gameState.enteredCount, 1);
+    EXPECT_EQ(controlText(dialog, IDC_WORD_FIELD), other);
 }
 
 TEST_F(MainWindow, NotificationCodeInTheHighWordDoesNotMatter)
@@ -213,6 +246,112 @@ TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)
 {
     command(IDCANCEL);
     EXPECT_TRUE(IsWindowVisible(dialog));
+}
+
+// Every letter and every pair of letters: a board holds more of them than the list shows at once.
+std::string lettersAndPairs()
+{
+    std::string words = EVERY_LETTER;
+    for (char first = 'a'; first <= 'z'; ++first) {
+        for (char second = 'a'; second <= 'z'; ++second) {
+            words += std::string(" ") + first + second;
+        }
+    }
+    return words;
+}
+
+TEST(FoundWords, NewestWordStaysInViewAfterMoreWordsThanTheListShows)
+{
+    HWND dialog = openMainWindow(lettersAndPairs());
+    SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+    HWND list = GetDlgItem(dialog, IDC_FOUND_WORDS);
+    RECT inside;
+    GetClientRect(list, &inside);
+    LRESULT rows = inside.bottom / SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    int words = std::min(gameState.solutionCount, static_cast<int>(rows) * 2);
+    ASSERT_GT(words, rows + 1) << "the board has enough words";
+    for (int slot = 0; slot < words; ++slot) {
+        SetDlgItemTextA(dialog, IDC_WORD_FIELD, std::string(wordAt(gameState.solutionList, slot)).c_str());
+        SendMessageA(dialog, WM_COMMAND, IDC_SUBMIT, 0);
+        LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+        ASSERT_TRUE(slot >= top && slot < top + rows) << "word " << slot << " with word " << top << " at the top";
+    }
+    DestroyWindow(dialog);
+}
+
+// ---- a word list that gives the game no words is told, and the game still deals ----
+
+std::string systemText(DWORD error)
+{
+    char text[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
+                   nullptr);
+    std::string reason(text);
+    return reason.substr(0, reason.find_last_not_of("\r\n ") + 1);
+}
+
+const std::string NO_WORDS_TAIL = "\r\n\r\nWithout it, every word handed in is called invalid.";
+
+void expectWordListBoxThenAGame(const std::string& text)
+{
+    answerNextMessageBox();
+    HWND dialog = createMainWindow();
+    AnsweredBox box = lastAnsweredBox();
+    ASSERT_TRUE(box.seen);
+    EXPECT_EQ(box.title, "Error");
+    EXPECT_EQ(box.owner, dialog);
+    EXPECT_EQ(box.text, text);
+    SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+    EXPECT_TRUE(gameState.boardDealt);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_WORD_FIELD)));
+    DestroyWindow(dialog);
+}
+
+TEST(WordListBox, MissingListNamesTheFileTheFolderAndTheSystemsReason)
+{
+    prepareWorkingFolder();
+    expectWordListBoxThenAGame("The word list \"words.dic\" could not be opened in the folder\r\n" + workingFolder() +
+                               "\r\n\r\n" + systemText(ERROR_FILE_NOT_FOUND) + NO_WORDS_TAIL);
+}
+
+TEST(WordListBox, FolderInTheListsPlaceIsToldAsUnreadable)
+{
+    ASSERT_TRUE(CreateDirectoryA(prepareWorkingFolder().c_str(), nullptr));
+    expectWordListBoxThenAGame("The word list \"words.dic\" could not be opened in the folder\r\n" + workingFolder() +
+                               "\r\n\r\n" + systemText(ERROR_ACCESS_DENIED) + NO_WORDS_TAIL);
+}
+
+TEST(WordListBox, ListWithoutWordsIsToldAndAUsableOneIsNot)
+{
+    writeBytes(prepareWorkingFolder(), " \r\n\t\r\n");
+    expectWordListBoxThenAGame("The word list \"words.dic\" in the folder\r\n" + workingFolder() +
+                               "\r\nholds no words." + NO_WORDS_TAIL);
+    answerNextMessageBox();
+    HWND dialog = openMainWindow(EVERY_LETTER);
+    EXPECT_EQ(answeredBoxCount(), 0);
+    DestroyWindow(dialog);
+}
+
+// A folder named in Cyrillic, deep enough that the list's name is longer than MAX_PATH: read all the same.
+TEST(WordListFolder, AnyNameOfAnyLengthIsRead)
+{
+    prepareWorkingFolder();
+    std::string base = workingFolder();
+    std::wstring folder = L"\\\\?\\" + std::wstring(base.begin(), base.end()) + L"\\\u0421\u043b\u043e\u0432\u0430";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    for (int depth = 0; depth < 3; ++depth) {
+        folder += L"\\" + std::wstring(100, L'd');
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    }
+    HANDLE file = CreateFileW((folder + L"\\words.dic").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "cat dog eel", 11, &written, nullptr);
+    CloseHandle(file);
+    std::wstring name = folder.substr(4) + L"\\words.dic";
+    gameState.dictionaryPath = utf8Of(name.c_str(), name.size());
+    EXPECT_TRUE(loadDictionary());
+    EXPECT_EQ(gameState.dictionaryCount, 3);
+    EXPECT_EQ(wordListLoad.fault, WORD_LIST_USABLE);
 }
 
 // ---- leaving: the table is saved once, on Exit and on the close box ----
