@@ -46,8 +46,9 @@ std::string runningExecutablePath()
 // CreateFileW rather than _wfopen, for the system's own error code when the open fails.
 std::FILE* openWordList(const std::string& path, unsigned long& systemError)
 {
-    HANDLE handle = CreateFileW(extendedLengthPath(widenedUtf8(path)).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle =
+        CreateFileW(extendedLengthPath(widenedUtf8(path)).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         systemError = GetLastError();
         return nullptr;
