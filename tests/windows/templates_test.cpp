@@ -206,12 +206,8 @@ std::string manifestOf(const char* program)
 {
     HMODULE module = LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
-    if (found == nullptr) {
-        FreeLibrary(module);
-        return std::string();
-    }
-    const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
-    std::string manifest(bytes, SizeofResource(module, found));
+    const char* bytes = found != nullptr ? static_cast<const char*>(LockResource(LoadResource(module, found))) : "";
+    std::string manifest(bytes, found != nullptr ? SizeofResource(module, found) : 0);
     FreeLibrary(module);
     return manifest;
 }
