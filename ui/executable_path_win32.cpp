@@ -13,16 +13,17 @@
 namespace {
 
 // Beyond MAX_PATH, a name is only opened with the "\\?\" prefix, which takes it exactly as given:
-// the executable's path is already a full one.
-std::wstring extendedLengthPath(std::wstring path)
+// the executable's path is already a full one. A name is measured in UTF-8, which takes at least as
+// many bytes as UTF-16 takes units: one shorter than MAX_PATH here is short enough there.
+std::string extendedLengthPath(const std::string& path)
 {
-    if (path.size() < MAX_PATH || path.compare(0, 4, L"\\\\?\\") == 0) {
+    if (path.size() < MAX_PATH || path.compare(0, 4, "\\\\?\\") == 0) {
         return path;
     }
-    if (path.compare(0, 2, L"\\\\") == 0) {
-        return L"\\\\?\\UNC" + path.substr(1);
+    if (path.compare(0, 2, "\\\\") == 0) {
+        return "\\\\?\\UNC" + path.substr(1);
     }
-    return L"\\\\?\\" + path;
+    return "\\\\?\\" + path;
 }
 
 } // namespace
@@ -47,7 +48,7 @@ std::string runningExecutablePath()
 std::FILE* openWordList(const std::string& path, unsigned long& systemError)
 {
     HANDLE handle =
-        CreateFileW(extendedLengthPath(widenedUtf8(path)).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+        CreateFileW(widenedUtf8(extendedLengthPath(path)).data(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         systemError = GetLastError();

@@ -3,12 +3,12 @@
 
 #include <windows.h>
 
-std::wstring widenedUtf8(const std::string& text)
+std::vector<wchar_t> widenedUtf8(const std::string& text)
 {
     int length = static_cast<int>(text.size());
     int wideLength = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, &wide[0], wideLength);
+    std::vector<wchar_t> wide(static_cast<std::size_t>(wideLength) + 1, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(), wideLength);
     return wide;
 }
 

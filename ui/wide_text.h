@@ -2,6 +2,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-std::wstring widenedUtf8(const std::string& text);
+// The UTF-16 form of `text`, ended by a zero, for the "W" functions. A vector rather than a
+// std::wstring, which would link the C++ library's whole wide-string code (30 KB) into the program.
+std::vector<wchar_t> widenedUtf8(const std::string& text);
+
 std::string utf8Of(const wchar_t* text, std::size_t length);

@@ -11,37 +11,32 @@
 
 namespace {
 
-// The system's own words for an error code, without the line end it ends with. Wide, like the
-// rest of the box, so that a folder's name outside the ANSI code page is shown as it is.
-std::wstring systemReason(unsigned long error)
+// The system's own words for an error code, without the line end it ends with. The box is built in
+// UTF-8 and shown with MessageBoxW, so that a folder named outside the ANSI code page shows as it is.
+std::string systemReason(unsigned long error)
 {
     wchar_t text[512] = {};
     DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
                                   sizeof text / sizeof text[0], nullptr);
-    std::wstring reason(text, length);
-    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' || reason.back() == L' ')) {
+    std::string reason = utf8Of(text, length);
+    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' ')) {
         reason.pop_back();
     }
-    return reason.empty() ? widenedUtf8("Error " + std::to_string(error) + ".") : reason;
+    return reason.empty() ? "Error " + std::to_string(error) + "." : reason;
 }
 
-std::wstring folderOfWordList()
+std::string whatWentWrong()
 {
     const std::string& path = gameState.dictionaryPath;
-    return widenedUtf8(path.substr(0, path.find_last_of('\\')));
-}
-
-std::wstring whatWentWrong()
-{
-    std::wstring named = L"The word list \"" + widenedUtf8(DICTIONARY_FILE_NAME) + L"\"";
-    std::wstring inFolder = L"in the folder\r\n" + folderOfWordList();
+    std::string named = std::string("The word list \"") + DICTIONARY_FILE_NAME + "\"";
+    std::string inFolder = "in the folder\r\n" + path.substr(0, path.find_last_of('\\'));
     switch (wordListLoad.fault) {
     case WORD_LIST_NOT_OPENED:
-        return named + L" could not be opened " + inFolder + L"\r\n\r\n" + systemReason(wordListLoad.systemError);
+        return named + " could not be opened " + inFolder + "\r\n\r\n" + systemReason(wordListLoad.systemError);
     case WORD_LIST_NOT_READ:
-        return named + L" could not be read " + inFolder + L"\r\n\r\n" + systemReason(wordListLoad.systemError);
+        return named + " could not be read " + inFolder + "\r\n\r\n" + systemReason(wordListLoad.systemError);
     default:
-        return named + L" " + inFolder + L"\r\nholds no words.";
+        return named + " " + inFolder + "\r\nholds no words.";
     }
 }
 
@@ -52,9 +47,9 @@ void reportUnusableWordList(HWND owner)
     if (wordListLoad.fault == WORD_LIST_USABLE) {
         return;
     }
-    std::wstring text = whatWentWrong();
+    std::string text = whatWentWrong();
     if (gameState.dictionaryCount == 0) {
-        text += L"\r\n\r\nWithout it, every word handed in is called invalid.";
+        text += "\r\n\r\nWithout it, every word handed in is called invalid.";
     }
-    MessageBoxW(owner, text.c_str(), widenedUtf8(ERROR_BOX_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(owner, widenedUtf8(text).data(), widenedUtf8(ERROR_BOX_TITLE).data(), MB_OK | MB_ICONEXCLAMATION);
 }
