@@ -16,7 +16,6 @@ const char PATH_SEPARATOR = '\\';
 const char PATH_SEPARATOR = '/';
 #endif
 
-const char DICTIONARY_FILE_NAME[] = "words.dic";
 const char UTF8_BYTE_ORDER_MARK[] = "\xEF\xBB\xBF";
 // Old word lists end with a Ctrl-Z, which Windows' text-mode reads take as the end of the file.
 const char END_OF_FILE_MARK = '\x1A';
@@ -179,15 +178,22 @@ void buildDictionaryPath()
     gameState.dictionaryPath = dictionaryPathBeside(runningExecutablePath());
 }
 
+WordListLoad wordListLoad = {WORD_LIST_USABLE, 0};
+
 bool loadDictionary()
 {
-    std::FILE* file = std::fopen(gameState.dictionaryPath.c_str(), "rb");
-    bool readable = file != nullptr;
-    if (readable) {
+    unsigned long openError = 0;
+    std::FILE* file = openWordList(gameState.dictionaryPath, openError);
+    wordListLoad = {WORD_LIST_NOT_OPENED, openError};
+    if (file != nullptr) {
         skipByteOrderMark(file);
-        readable = readWords(file, gameState.dictionary, gameState.dictionaryCount);
+        if (readWords(file, gameState.dictionary, gameState.dictionaryCount)) {
+            wordListLoad = {gameState.dictionaryCount == 0 ? WORD_LIST_EMPTY : WORD_LIST_USABLE, 0};
+        } else {
+            wordListLoad = {WORD_LIST_NOT_READ, lastReadError()};
+        }
         std::fclose(file);
     }
     indexDictionary();
-    return readable;
+    return wordListLoad.fault == WORD_LIST_USABLE || wordListLoad.fault == WORD_LIST_EMPTY;
 }

@@ -1,6 +1,7 @@
-// Where the running executable lives, natively: the link /proc/self/exe.
+// Where the running executable lives, natively, and how the word list is opened there.
 #include <unistd.h>
 
+#include <cerrno>
 #include <vector>
 
 #include "engine/dictionary.h"
@@ -18,4 +19,16 @@ std::string runningExecutablePath()
         }
         buffer.resize(buffer.size() * 2);
     }
+}
+
+std::FILE* openWordList(const std::string& path, unsigned long& systemError)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    systemError = file == nullptr ? static_cast<unsigned long>(errno) : 0;
+    return file;
+}
+
+unsigned long lastReadError()
+{
+    return static_cast<unsigned long>(errno);
 }

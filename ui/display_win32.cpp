@@ -22,7 +22,9 @@ void clearFoundWords()
 void addFoundWord(const char* word, int index)
 {
     SendDlgItemMessageA(mainWindow, IDC_FOUND_WORDS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(word));
-    SendDlgItemMessageA(mainWindow, IDC_FOUND_WORDS, LB_SETCARETINDEX, static_cast<WPARAM>(index), index);
+    // The list has no selection (LBS_NOSEL), so it refuses a caret; scrolling it so that the word
+    // is at the top, or as near as the list's end allows, works on every list box.
+    SendDlgItemMessageA(mainWindow, IDC_FOUND_WORDS, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
 }
 
 void showScore(const char* text)

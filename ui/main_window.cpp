@@ -16,11 +16,15 @@
 #include "ui/solutions_dialog.h"
 #include "ui/tile_picking.h"
 #include "ui/ui_state.h"
+#include "ui/window_colours.h"
+#include "ui/word_list_report.h"
 
 namespace {
 
 const char START_TIME_TEXT[] = "3:00";
 const char START_STATUS_TEXT[] = " ";
+// Posted at start: the word list's box waits until the window is up to own it.
+const UINT WM_REPORT_WORD_LIST = WM_APP + 1;
 
 void setIcons(HWND hwnd)
 {
@@ -35,6 +39,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     mainWindow = hwnd;
     setIcons(hwnd);
     loadDictionary();
+    PostMessageA(hwnd, WM_REPORT_WORD_LIST, 0, 0);
     SendMessageA(timeDisplay, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(START_TIME_TEXT));
     showStatus(START_STATUS_TEXT);
     loadTileBitmaps();
@@ -46,6 +51,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     loadHighScores();
     sortHighScores();
     installChildDialogKeyboard();
+    readContrastSetting();
 }
 
 // Commands are told apart by the low word of wParam alone.
@@ -78,12 +84,14 @@ INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
     }
 }
 
-// The click position comes from the cursor, as it stands when the message is handled.
+// The click position comes from the cursor, as it stands when the message is handled. While the
+// lock screen or a secure desktop has the input there is no position to read: the click is ignored.
 void pickTileUnderCursor(HWND hwnd)
 {
     POINT point;
-    GetCursorPos(&point);
-    ScreenToClient(hwnd, &point);
+    if (!GetCursorPos(&point) || !ScreenToClient(hwnd, &point)) {
+        return;
+    }
     pickTile(point.x, point.y, hwnd);
 }
 
@@ -94,10 +102,18 @@ INT_PTR allowSessionEnd(HWND hwnd)
     return TRUE;
 }
 
-INT_PTR colourStatic(WPARAM wParam)
+// A double-click hands the word in only while Enter and Submit can: never outside a game.
+void submitOnDoubleClick(HWND wordField)
 {
-    SetBkColor(reinterpret_cast<HDC>(wParam), BACKGROUND_COLOUR);
-    return reinterpret_cast<INT_PTR>(backgroundBrush);
+    if (IsWindowEnabled(wordField)) {
+        submitWord(SUBMIT_DOUBLE_CLICK);
+    }
+}
+
+void followSystemColours(HWND hwnd)
+{
+    readContrastSetting();
+    InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 } // namespace
@@ -135,14 +151,21 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
         countdownTick();
         return FALSE;
     case WM_CTLCOLORDLG:
-        return reinterpret_cast<INT_PTR>(backgroundBrush);
+        return dialogBackground();
     case WM_CTLCOLORSTATIC:
-        return colourStatic(wParam);
+        return colourStatic(reinterpret_cast<HDC>(wParam));
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        followSystemColours(hwnd);
+        return FALSE;
+    case WM_REPORT_WORD_LIST:
+        reportUnusableWordList(hwnd);
+        return TRUE;
     case WM_LBUTTONDOWN:
         pickTileUnderCursor(hwnd);
         return FALSE;
     case WM_LBUTTONDBLCLK:
-        submitWord(SUBMIT_DOUBLE_CLICK);
+        submitOnDoubleClick(wordField);
         return FALSE;
     default:
         return FALSE;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# No words.dic beside the game: it still starts and deals, every word is invalid, the closing box
-# says 0 out of 0, no name is asked for, and Exit leaves an empty high-score file.
+# No words.dic beside the game: a box says so, naming the file, its folder and why; the game still
+# starts and deals, every word is invalid, the closing box says 0 out of 0, no name is asked for,
+# and Exit leaves an empty high-score file.
 set -eEu
 SCENARIO=no-word-list
 # shellcheck source=lettro_session.sh
@@ -23,6 +24,19 @@ GAME_FOLDER="$E2E_OUT/game"
 mkdir -p "$GAME_FOLDER"
 cp "$PROGRAM_FOLDER/Lettro.exe" "$GAME_FOLDER/"
 start_lettro "$GAME_FOLDER" Lettro.exe
+
+step "answering the box about the missing word list"
+wait_for_window Error 30
+wait_for_screen word-list-box dialog_shown Error
+# The folder as Windows names it: Wine's drive Z: is the root of the file system.
+folder="Z:$(printf '%s' "$GAME_FOLDER" | tr / '\\')"
+box_text=$(text_of 65535)
+opening="The word list \"words.dic\" could not be opened in the folder\n$folder\n\n"
+closing="\n\nWithout it, every word handed in is called invalid."
+[[ "$box_text" == "$opening"?*"$closing" ]] ||
+    fail "the box says \"$box_text\", not \"$opening\" and the system's reason, then \"$closing\""
+click_control Error "$BOX_OK"
+wait_for_window_gone Error 10
 wait_for_screen started board_blank
 
 step "dealing a board (Alt+F, N)"

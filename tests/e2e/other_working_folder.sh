@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Lettro started from another working folder: words.dic is still read from beside the program, while
 # "High Scores.dat" is read and written in the working folder. Decoys in each folder tell them apart.
+# The program's folder is named in Cyrillic, outside the ANSI code page, which an ANSI path of it
+# would turn into "?".
 set -eEu
 SCENARIO=other-working-folder
 # shellcheck source=lettro_session.sh
@@ -9,7 +11,7 @@ SCENARIO=other-working-folder
 start_session
 
 step "preparing the program's folder and the working folder"
-GAME_FOLDER="$E2E_OUT/program"
+GAME_FOLDER="$E2E_OUT/программа"
 WORK_FOLDER="$E2E_OUT/work"
 mkdir -p "$GAME_FOLDER" "$WORK_FOLDER"
 cp "$PROGRAM_FOLDER/Lettro.exe" "$PROGRAM_FOLDER/words.dic" "$GAME_FOLDER/"

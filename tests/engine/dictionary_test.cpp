@@ -1,6 +1,8 @@
 // Reading "words.dic": word boundaries, case, order, duplicates, missing files and the capacity.
 #include "engine/dictionary.h"
 
+#include <cerrno>
+
 #include "engine/solver.h"
 #include "tests/fakes/engine_fixture.h"
 
@@ -97,17 +99,22 @@ TEST_F(DictionaryLoading, DuplicateWordsAreStoredTwice)
     EXPECT_EQ(dictionaryText(), "TEA TEA");
 }
 
-TEST_F(DictionaryLoading, MissingEmptyOrBlankFilesGiveAnEmptyDictionary)
+TEST_F(DictionaryLoading, MissingEmptyOrBlankFilesGiveAnEmptyDictionaryAndSayWhy)
 {
     gameState.dictionaryPath = testFolder() + "/no-such-words.dic";
     EXPECT_FALSE(loadDictionary());
     EXPECT_EQ(gameState.dictionaryCount, 0);
+    EXPECT_EQ(wordListLoad.fault, WORD_LIST_NOT_OPENED);
+    EXPECT_EQ(wordListLoad.systemError, static_cast<unsigned long>(ENOENT));
     EXPECT_TRUE(loadDictionaryFrom(""));
     EXPECT_TRUE(loadDictionaryFrom(" \r\n\t\n"));
     EXPECT_EQ(gameState.dictionaryCount, 0);
+    EXPECT_EQ(wordListLoad.fault, WORD_LIST_EMPTY);
     gameState.dictionaryPath = testFolder();
     EXPECT_FALSE(loadDictionary()) << "a folder is not a word list";
     EXPECT_EQ(gameState.dictionaryCount, 0);
+    EXPECT_EQ(wordListLoad.fault, WORD_LIST_NOT_READ);
+    EXPECT_EQ(wordListLoad.systemError, static_cast<unsigned long>(EISDIR));
 }
 
 TEST_F(DictionaryLoading, ByteOrderMarkOpeningTheFileIsSkippedSoTheFirstWordCanBeFound)

@@ -302,6 +302,10 @@ TEST_F(Dialogs, SolutionsAreOfferedFromTheEndOfAGameToTheNextAndShowTheEndedBoar
     pressKey(VK_RETURN);
     EXPECT_FALSE(IsWindow(solutions));
     EXPECT_TRUE(IsWindowEnabled(dialog));
+    solutions = openChild(IDM_SOLUTIONS, "Solutions");
+    pressKey(VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(solutions)) << "Escape closes it like OK";
+    EXPECT_TRUE(IsWindowEnabled(dialog));
     SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
     EXPECT_NE(GetMenuState(menu, IDM_SOLUTIONS, MF_BYCOMMAND) & MF_GRAYED, 0u) << "New Game withdraws it";
     EXPECT_EQ(openChild(IDM_SOLUTIONS, "Solutions"), nullptr);

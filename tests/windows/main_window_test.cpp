@@ -1,6 +1,7 @@
 // The real main window under Wine: start-up state, a game played through its controls, shutdown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -9,6 +10,7 @@
 #include "ui/main_window.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
+#include "ui/window_colours.h"
 #include "windows_test_support.h"
 
 namespace {
@@ -127,6 +129,21 @@ TEST_F(MainWindow, StaticControlsAndTheBackgroundAreLightBlue)
     EXPECT_EQ(colour.lbColor, BACKGROUND_COLOUR);
 }
 
+// Wine cannot turn High Contrast on: the flag stands in for the system until its settings change.
+TEST_F(MainWindow, HighContrastTakesTheSystemsWindowColoursUntilItIsOff)
+{
+    highContrastOn = true;
+    HDC context = CreateCompatibleDC(nullptr);
+    WPARAM target = reinterpret_cast<WPARAM>(context);
+    EXPECT_EQ(SendMessageA(dialog, WM_CTLCOLORSTATIC, target, 0),
+              reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW)));
+    EXPECT_EQ(GetTextColor(context), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(GetBkColor(context), GetSysColor(COLOR_WINDOW));
+    SendMessageA(dialog, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    EXPECT_EQ(SendMessageA(dialog, WM_CTLCOLORDLG, target, 0), reinterpret_cast<LRESULT>(backgroundBrush));
+    DeleteDC(context);
+}
+
 TEST_F(MainWindow, NewGameEnablesEntryAndStartsTheCountdown)
 {
     command(IDM_NEW_GAME);
@@ -162,17 +179,18 @@ TEST_F(MainWindow, TypedWordsAreAcceptedRefusedOrRepeated)
     EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
 }
 
-TEST_F(MainWindow, DoubleClickSubmitsTheFieldEvenBeforeAnyGame)
+// During a game a double-click hands the word in (the board's tests); outside one it does nothing.
+TEST_F(MainWindow, DoubleClickHandsInNoWordOutsideAGame)
 {
     SendMessageA(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 20));
-    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Invalid Word");
-    SendMessageA(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 20));
-    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Already Entered");
+    EXPECT_EQ(gameState.enteredCount, 0) << "before the first game";
     command(IDM_NEW_GAME);
-    typeInto(control(IDC_WORD_FIELD), tileWord());
+    answerNextMessageBox();
+    tick(GAME_SECONDS);
+    SetDlgItemTextA(dialog, IDC_WORD_FIELD, tileWord().c_str());
     SendMessageA(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(20, 20));
-    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
-    EXPECT_EQ(controlText(dialog, IDC_WORD_FIELD), "");
+    EXPECT_EQ(gameState.enteredCount, 0) << "after the time";
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "0");
 }
 
 TEST_F(MainWindow, NotificationCodeInTheHighWordDoesNotMatter)
@@ -270,6 +288,66 @@ TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)
 {
     command(IDCANCEL);
     EXPECT_TRUE(IsWindowVisible(dialog));
+}
+
+TEST(FoundWords, NewestWordStaysInViewAfterMoreWordsThanTheListShows)
+{
+    std::string words = EVERY_LETTER; // and every pair of letters: more words than the list shows
+    for (char first = 'a'; first <= 'z'; ++first) {
+        for (char second = 'a'; second <= 'z'; ++second) {
+            words += std::string(" ") + first + second;
+        }
+    }
+    HWND dialog = openMainWindow(words);
+    SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+    HWND list = GetDlgItem(dialog, IDC_FOUND_WORDS);
+    RECT inside;
+    GetClientRect(list, &inside);
+    LRESULT rows = inside.bottom / SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    int count = std::min(gameState.solutionCount, static_cast<int>(rows) * 2);
+    ASSERT_GT(count, rows + 1);
+    for (int slot = 0; slot < count; ++slot) {
+        SetDlgItemTextA(dialog, IDC_WORD_FIELD, std::string(wordAt(gameState.solutionList, slot)).c_str());
+        SendMessageA(dialog, WM_COMMAND, IDC_SUBMIT, 0);
+        LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+        ASSERT_TRUE(slot >= top && slot < top + rows) << "word " << slot << " with word " << top << " at the top";
+    }
+    DestroyWindow(dialog);
+}
+
+std::string systemText(DWORD error)
+{
+    char text[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, error, 0, text, sizeof text, nullptr);
+    return std::string(text).substr(0, std::strcspn(text, "\r\n"));
+}
+
+// A missing list, a folder in its place, a list of no words: each is told, then a game is dealt.
+TEST(WordList, ListThatGivesNoWordsIsToldWithItsFolderAndWhy)
+{
+    const std::string named = "The word list \"words.dic\" ",
+                      tail = "\r\n\r\nWithout it, every word handed in is called invalid.";
+    for (int setUp = 0; setUp < 3; ++setUp) {
+        std::string path = prepareWorkingFolder(), in = "in the folder\r\n" + workingFolder();
+        bool folder = setUp == 1 && CreateDirectoryA(path.c_str(), nullptr);
+        DWORD error = folder ? ERROR_ACCESS_DENIED : ERROR_FILE_NOT_FOUND;
+        std::string expected = named + "could not be opened " + in + "\r\n\r\n" + systemText(error) + tail;
+        if (setUp == 2) {
+            writeBytes(path, " \r\n");
+            expected = named + in + "\r\nholds no words." + tail;
+        }
+        answerNextMessageBox();
+        HWND dialog = createMainWindow();
+        EXPECT_EQ(lastAnsweredBox().title, "Error");
+        EXPECT_EQ(lastAnsweredBox().owner, dialog);
+        EXPECT_EQ(lastAnsweredBox().text, expected) << "set-up " << setUp;
+        SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_WORD_FIELD))) << "a game is dealt";
+        DestroyWindow(dialog);
+    }
+    answerNextMessageBox();
+    DestroyWindow(openMainWindow(EVERY_LETTER));
+    EXPECT_EQ(answeredBoxCount(), 0) << "a usable list is not told";
 }
 
 // ---- leaving: only what the file lacks is written ----

@@ -201,6 +201,35 @@ std::string describeMenu(HMENU menu, const std::string& indent = "")
     return lines;
 }
 
+// The manifest as built into the shipped program, read from its file.
+std::string manifestOf(const char* program)
+{
+    HMODULE module = LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
+    const char* bytes = found != nullptr ? static_cast<const char*>(LockResource(LoadResource(module, found))) : "";
+    std::string manifest(bytes, found != nullptr ? SizeofResource(module, found) : 0);
+    FreeLibrary(module);
+    return manifest;
+}
+
+TEST(Resources, ManifestRunsAsInvokerOnEveryWindowsWithVisualStylesAndGdiScaling)
+{
+    std::string manifest = manifestOf(LETTRO_PROGRAM);
+    for (const char* entry : {
+             "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
+             "<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>", // Windows 7
+             "<supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/>", // 8
+             "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>", // 8.1
+             "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>", // 10 and 11
+             "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+             "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">false</dpiAware>",
+             "<gdiScaling xmlns=\"http://schemas.microsoft.com/SMI/2017/WindowsSettings\">true</gdiScaling>",
+         }) {
+        EXPECT_NE(manifest.find(entry), std::string::npos) << entry;
+    }
+    EXPECT_EQ(manifest.find("activeCodePage"), std::string::npos) << "names keep the bytes of the ANSI code page";
+}
+
 TEST(Templates, MainMenu)
 {
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(303));

@@ -58,7 +58,7 @@ void CALLBACK answerWhenShown(HWND, UINT, UINT_PTR, DWORD)
         run();
     }
     ++answeredCount;
-    char text[256] = {};
+    char text[1024] = {};
     GetWindowTextA(box, text, sizeof text);
     answered.title = text;
     GetDlgItemTextA(box, MESSAGE_BOX_TEXT_ID, text, sizeof text);
@@ -71,22 +71,32 @@ void CALLBACK answerWhenShown(HWND, UINT, UINT_PTR, DWORD)
 
 } // namespace
 
-HWND openMainWindow(const std::string& words, const std::string& highScores)
+std::string prepareWorkingFolder(const std::string& highScores)
 {
     gameState = GameState();
     highScoreTable = HighScoreTable();
     unsavedHighScores.clear();
     currentFolder = makeWorkingFolder();
     SetCurrentDirectoryA(currentFolder.c_str());
-    writeBytes(currentFolder + "\\words.dic", words);
     gameState.dictionaryPath = currentFolder + "\\words.dic";
     if (!highScores.empty()) {
         writeBytes(currentFolder + "\\High Scores.dat", highScores);
     }
+    return gameState.dictionaryPath;
+}
+
+HWND createMainWindow()
+{
     appInstance = GetModuleHandleA(nullptr);
     HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, mainDialogProc, 0);
     pumpMessages();
     return dialog;
+}
+
+HWND openMainWindow(const std::string& words, const std::string& highScores)
+{
+    writeBytes(prepareWorkingFolder(highScores), words);
+    return createMainWindow();
 }
 
 std::string workingFolder()

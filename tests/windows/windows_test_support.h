@@ -11,6 +11,11 @@
 // when given, "High Scores.dat", and the main dialog created there from its template.
 HWND openMainWindow(const std::string& words, const std::string& highScores = std::string());
 
+// The same in two steps: the working folder made current, with the name that "words.dic" is to
+// have there (nothing is written to it); then the main dialog.
+std::string prepareWorkingFolder(const std::string& highScores = std::string());
+HWND createMainWindow();
+
 // The working folder that openMainWindow made current.
 std::string workingFolder();
 
