@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "ui/board_geometry.h"
+#include "ui/error_box.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
 
@@ -44,7 +45,7 @@ void reportMissingBitmap(int slot)
 {
     char text[48];
     std::snprintf(text, sizeof text, "Could not load Bitmap %d", slot + 1);
-    MessageBoxA(mainWindow, text, ERROR_BOX_TITLE, MB_ICONEXCLAMATION);
+    showErrorBox(mainWindow, text, MB_OK);
 }
 
 // A tile without its image still shows its letter, black on a white square.

@@ -6,24 +6,9 @@
 
 #include "engine/dictionary.h"
 #include "engine/game_state.h"
-#include "ui/ui_state.h"
-#include "ui/wide_text.h"
+#include "ui/error_box.h"
 
 namespace {
-
-// The system's own words for an error code, without the line end it ends with. The box is built in
-// UTF-8 and shown with MessageBoxW, so that a folder named outside the ANSI code page shows as it is.
-std::string systemReason(unsigned long error)
-{
-    wchar_t text[512] = {};
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
-                                  sizeof text / sizeof text[0], nullptr);
-    std::string reason = utf8Of(text, length);
-    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' ')) {
-        reason.pop_back();
-    }
-    return reason.empty() ? "Error " + std::to_string(error) + "." : reason;
-}
 
 std::string whatWentWrong()
 {
@@ -51,5 +36,5 @@ void reportUnusableWordList(HWND owner)
     if (gameState.dictionaryCount == 0) {
         text += "\r\n\r\nWithout it, every word handed in is called invalid.";
     }
-    MessageBoxW(owner, widenedUtf8(text).data(), widenedUtf8(ERROR_BOX_TITLE).data(), MB_OK | MB_ICONEXCLAMATION);
+    showErrorBox(owner, text, MB_OK);
 }
