@@ -270,18 +270,26 @@ TEST_F(MainWindow, ClosingOrSessionEndWhileEnterNameIsOpenEntersTheNameTypedSoFa
     EXPECT_EQ(answeredBoxCount(), 0) << "no box at the end of a session";
 }
 
-TEST_F(MainWindow, FailedSaveOffersRetryWhichSavesOnceTheCauseIsGone)
+// Another program (a scanner, a sync tool) holds the file with no sharing: it is neither read
+// as empty nor replaced, and Retry, once it lets go, keeps both the old entry and the new one.
+TEST_F(MainWindow, FileHeldByAnotherProgramIsKeptAndRetrySavesOnceItLetsGo)
 {
     std::string tableFile = workingFolder() + "\\High Scores.dat";
-    ASSERT_TRUE(CreateDirectoryA(tableFile.c_str(), nullptr));
+    writeBytes(tableFile, scoreLine("Old", 7));
+    HANDLE held = CreateFileA(tableFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     finishGameScoringOne();
     HWND enterName = FindWindowA(nullptr, "Enter Name");
     typeInto(GetDlgItem(enterName, IDC_NAME_FIELD), "Zoe");
-    answerNextMessageBox(IDRETRY, [&tableFile] { RemoveDirectoryA(tableFile.c_str()); });
+    answerNextMessageBox(IDRETRY, [held] { CloseHandle(held); });
     clickButton(enterName, IDC_NAME_OK);
     EXPECT_TRUE(lastAnsweredBox().offeredRetry);
+    char reason[256] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_SHARING_VIOLATION, 0, reason, sizeof reason, nullptr);
+    EXPECT_NE(lastAnsweredBox().text.find(std::string(reason).substr(0, std::strcspn(reason, "\r\n"))),
+              std::string::npos);
     EXPECT_EQ(answeredBoxCount(), 1);
-    EXPECT_EQ(savedTable(), scoreLine("Zoe", 1));
+    EXPECT_EQ(savedTable(), scoreLine("Zoe", 1) + scoreLine("Old", 7));
 }
 
 TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)
