@@ -29,6 +29,13 @@ void enterHeldScores()
     heldScores.clear();
 }
 
+// Every score the program still owes the table, entered before it ends.
+void enterOwedScores()
+{
+    enterHeldScores();
+    enterOpenNames();
+}
+
 } // namespace
 
 std::size_t holdFinishedScore(int finishedScore)
@@ -51,16 +58,14 @@ void offerHeldScore(std::size_t held)
 
 void leaveProgram(HWND mainDialog)
 {
-    enterHeldScores();
-    enterOpenNames();
+    enterOwedScores();
     saveHighScoresOrReport(mainDialog);
     EndDialog(mainDialog, 0);
 }
 
 void leaveAtSessionEnd(HWND mainDialog)
 {
-    enterHeldScores();
-    enterOpenNames();
+    enterOwedScores();
     for (int attempt = 1; !saveHighScores() && attempt < SESSION_END_SAVE_ATTEMPTS; ++attempt) {
         Sleep(SESSION_END_SAVE_PAUSE_MS);
     }
