@@ -54,7 +54,9 @@ void startNewGame()
 
 void countdownTick()
 {
-    // A tick with no game running only counts further below zero, without showing anything.
+    // A tick with no game running only counts further below zero, without showing anything. It
+    // stops at the lowest int: one more would overflow, which is undefined behaviour, after a
+    // clock left running for 68 years.
     if (gameState.secondsLeft == INT_MIN) {
         return;
     }

@@ -34,6 +34,11 @@ struct GameState {
     int score = 0;
     bool boardDealt = false;
 
+    // The game that ended last, for its solutions: its score, and how many of enteredList's words
+    // were handed in before the time ran out (the first ones: the list only grows during a game).
+    int endedScore = 0;
+    int enteredInTime = 0;
+
     // "words.dic" beside the executable, the executable's whole directory kept.
     std::string dictionaryPath;
 };

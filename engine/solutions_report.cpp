@@ -7,27 +7,23 @@ namespace {
 
 const char FOUND_MARK[] = "* ";
 
-int endedScore = 0;
-// The words entered in time are the first ones of enteredList: it only grows during a game.
-int enteredInTime = 0;
-
 } // namespace
 
 void rememberEndedGame(int finishedScore)
 {
-    endedScore = finishedScore;
-    enteredInTime = gameState.enteredCount;
+    gameState.endedScore = finishedScore;
+    gameState.enteredInTime = gameState.enteredCount;
 }
 
 std::string solutionsTally()
 {
-    return "You found " + std::to_string(endedScore) + " of " + std::to_string(gameState.solutionCount);
+    return "You found " + std::to_string(gameState.endedScore) + " of " + std::to_string(gameState.solutionCount);
 }
 
 std::vector<std::string> solutionLines()
 {
     std::vector<bool> found(static_cast<std::size_t>(gameState.solutionCount), false);
-    for (int entered = 0; entered < enteredInTime; ++entered) {
+    for (int entered = 0; entered < gameState.enteredInTime; ++entered) {
         int solution =
             findWord(gameState.solutionList, gameState.solutionCount, wordAt(gameState.enteredList, entered));
         if (solution >= 0) {

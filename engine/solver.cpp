@@ -13,7 +13,7 @@ namespace {
 
 // A node whose wordsLeft the solve lowered by `words`, and whose childLetters lost `letters`
 // (ENDS_WORD when its own word was found, else 0): put back when the solve ends.
-struct Finding {
+struct LoweredNode {
     std::uint32_t node;
     std::uint32_t words;
     std::uint32_t letters;
@@ -27,7 +27,8 @@ struct Search {
     std::uint32_t path[TILE_COUNT + 1];
     // The slots of the words found.
     std::vector<std::uint32_t> found;
-    std::vector<Finding> findings;
+    // Every node the search lowered, to be put back when it ends.
+    std::vector<LoweredNode> loweredNodes;
 };
 
 // Kept from solve to solve for the room its list has taken.
@@ -44,10 +45,11 @@ inline std::uint32_t countBits(std::uint32_t bits)
     return ((bits + (bits >> 4)) & 0x0F0F0F0Fu) * 0x01010101u >> 24;
 }
 
-// The child of `node` for the letter whose code's bit is `letter`, which must be one of its letters.
-inline std::uint32_t childOf(const TreeNode& node, std::uint32_t letter)
+// The child of `node` for the letter whose code's bit is `letterBit`, which must be one of its
+// letters: its children lie in the codes' order, so the letters below it count the children before.
+inline std::uint32_t childOf(const TreeNode& node, std::uint32_t letterBit)
 {
-    return node.firstChild + countBits(node.childLetters & (letter - 1) & ~ENDS_WORD);
+    return node.firstChild + countBits(node.childLetters & (letterBit - 1) & ~ENDS_WORD);
 }
 
 // Lays out the node at `depth` of the path; the entries it drops are dropped from the nodes above it too.
@@ -88,11 +90,11 @@ std::uint32_t follow(Search& search, int depth, CellSet next, CellSet used)
     const TreeNode node = search.nodes[at];
     for (; next != 0 && search.nodes[at].wordsLeft != 0; next &= next - 1) {
         int cell = lowestCell(next);
-        std::uint32_t letter = 1u << search.cells.codeOf[cell];
-        if ((node.childLetters & letter) == 0) {
+        std::uint32_t letterBit = 1u << search.cells.codeOf[cell];
+        if ((node.childLetters & letterBit) == 0) {
             continue;
         }
-        std::uint32_t child = childOf(node, letter);
+        std::uint32_t child = childOf(node, letterBit);
         if (search.nodes[child].wordsLeft != 0) {
             search.path[depth + 1] = child;
             CellSet nowUsed = used | cellBit(cell);
@@ -102,17 +104,18 @@ std::uint32_t follow(Search& search, int depth, CellSet next, CellSet used)
         }
     }
     if (found != 0) {
-        search.findings.push_back(Finding{at, found, own * ENDS_WORD});
+        // own is 0 or 1, so own * ENDS_WORD is the bit that takeWord cleared, or none.
+        search.loweredNodes.push_back(LoweredNode{at, found, own * ENDS_WORD});
     }
     return found;
 }
 
-// Leaves the tree as it was before the solve.
-void countBack(Search& search)
+// Leaves the tree's counts as they were before the solve: the next solve needs them whole.
+void restoreLoweredCounts(Search& search)
 {
-    for (const Finding& finding : search.findings) {
-        search.nodes[finding.node].wordsLeft += finding.words;
-        search.nodes[finding.node].childLetters |= finding.letters;
+    for (const LoweredNode& lowered : search.loweredNodes) {
+        search.nodes[lowered.node].wordsLeft += lowered.words;
+        search.nodes[lowered.node].childLetters |= lowered.letters;
     }
 }
 
@@ -139,11 +142,11 @@ void solveBoard()
     }
     Search& search = boardSearch;
     search.found.clear();
-    search.findings.clear();
+    search.loweredNodes.clear();
     describeBoard(search.cells);
     search.nodes = gameState.dictionaryIndex.nodes.data();
     search.path[0] = 0;
     follow(search, 0, ALL_CELLS, 0);
-    countBack(search);
+    restoreLoweredCounts(search);
     storeFound(search.found);
 }

@@ -1,27 +1,44 @@
-// Putting a finished file in the place of another in one step, taking turns with other processes
-// that do the same, and the platform's error codes.
+// Putting a finished file in the place of another in one step, locking the table's file against
+// other copies of the game, and the platform's error codes.
 #pragma once
 
 #include <cstdio>
 
+// Error codes are the system's own (Windows' system error codes, errno's values natively), and
+// 0 means success. A failure that leaves no code behind is FAILURE_WITHOUT_CODE
+// (ERROR_GEN_FAILURE under Windows, EIO natively), so that no failure ever reads as 0.
+extern const unsigned long FAILURE_WITHOUT_CODE;
+
+// Forgets the C library's record of the last error, right before a C library call whose failure
+// is to be told: a stale code would otherwise be reported as the reason.
+void clearLibraryError();
+
+// The system's code behind the C library call that failed last: _doserrno under Windows, which
+// the C runtime sets from the system call beneath it, errno natively.
+unsigned long libraryError();
+
 // Forces what has been written to `file` onto the disk (fflush, then FlushFileBuffers under
 // Windows, fsync natively): a power cut after the replacement must not find the new file empty.
-bool flushToDisk(std::FILE* file);
+// Returns the error code.
+unsigned long flushToDisk(std::FILE* file);
 
 // Replaces `target` with `replacement` (rename natively, MoveFileExA under Windows), and
-// natively records the new name on the disk too, by syncing the target's folder.
-bool replaceFile(const char* replacement, const char* target);
-
-// The error code of the platform call that failed last (GetLastError under Windows, errno natively).
-unsigned long lastSystemError();
+// natively records the new name on the disk too, by syncing the target's folder. Returns the
+// error code.
+unsigned long replaceFile(const char* replacement, const char* target);
 
 // Whether an error code from opening a file means that there is no such file (as opposed to one
 // that exists but cannot be opened now).
 bool isMissingFileError(unsigned long error);
 
-// Waits until no other process holds the lock file `lockName`, then holds it until endTurn: two
-// copies of the game saving at one moment must not both read the old file and each write it
-// without the other's entry. The system lets go of the lock when a process ends, however it ends.
-// A lock file that cannot be made at all (a folder that cannot be written) is not waited for.
-void takeTurn(const char* lockName);
-void endTurn();
+// This process's id: it keeps each copy's temporary file apart from every other copy's.
+unsigned long currentProcessId();
+
+// Waits until no other process holds the lock file `lockName`, then holds it until
+// unlockScoresFile: two copies of the game saving at one moment must not both read the old file
+// and each write it without the other's entry. The system lets go of the lock when a process
+// ends, however it ends. A save holds the lock for milliseconds, so one held past `waitMs` belongs
+// to a copy that has hung, and the save goes ahead without it; so does one whose lock file cannot
+// be made at all (a folder that cannot be written).
+void lockScoresFile(const char* lockName, unsigned long waitMs);
+void unlockScoresFile();

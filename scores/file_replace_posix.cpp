@@ -9,9 +9,13 @@
 
 #include "scores/file_replace.h"
 
+const unsigned long FAILURE_WITHOUT_CODE = EIO;
+
 namespace {
 
-int turnDescriptor = -1;
+int lockDescriptor = -1;
+
+const unsigned long LOCK_PAUSE_MS = 10;
 
 // The rename lives in the folder's own data, which reaches the disk only when the folder is
 // synced. By then the new file is in place, so a failure here cannot undo the save.
@@ -29,23 +33,30 @@ void syncFolderOf(const char* path)
 
 } // namespace
 
-bool flushToDisk(std::FILE* file)
+void clearLibraryError()
 {
-    return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    errno = 0;
 }
 
-bool replaceFile(const char* replacement, const char* target)
+unsigned long libraryError()
 {
+    return errno != 0 ? static_cast<unsigned long>(errno) : FAILURE_WITHOUT_CODE;
+}
+
+unsigned long flushToDisk(std::FILE* file)
+{
+    clearLibraryError();
+    return std::fflush(file) == 0 && fsync(fileno(file)) == 0 ? 0 : libraryError();
+}
+
+unsigned long replaceFile(const char* replacement, const char* target)
+{
+    clearLibraryError();
     if (std::rename(replacement, target) != 0) {
-        return false;
+        return libraryError();
     }
     syncFolderOf(target);
-    return true;
-}
-
-unsigned long lastSystemError()
-{
-    return static_cast<unsigned long>(errno);
+    return 0;
 }
 
 bool isMissingFileError(unsigned long error)
@@ -53,18 +64,29 @@ bool isMissingFileError(unsigned long error)
     return error == ENOENT;
 }
 
-void takeTurn(const char* lockName)
+unsigned long currentProcessId()
 {
-    turnDescriptor = open(lockName, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (turnDescriptor >= 0) {
-        flock(turnDescriptor, LOCK_EX);
+    return static_cast<unsigned long>(getpid());
+}
+
+void lockScoresFile(const char* lockName, unsigned long waitMs)
+{
+    lockDescriptor = open(lockName, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    for (unsigned long waited = 0; lockDescriptor >= 0 && flock(lockDescriptor, LOCK_EX | LOCK_NB) != 0;
+         waited += LOCK_PAUSE_MS) {
+        if (errno != EWOULDBLOCK || waited >= waitMs) {
+            close(lockDescriptor);
+            lockDescriptor = -1;
+            return;
+        }
+        usleep(LOCK_PAUSE_MS * 1000);
     }
 }
 
-void endTurn()
+void unlockScoresFile()
 {
-    if (turnDescriptor >= 0) {
-        close(turnDescriptor);
-        turnDescriptor = -1;
+    if (lockDescriptor >= 0) {
+        close(lockDescriptor);
+        lockDescriptor = -1;
     }
 }

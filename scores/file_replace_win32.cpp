@@ -1,37 +1,60 @@
-// Replacing a file under Windows (MoveFileExA: rename refuses an existing target), and flushing one.
+// Replacing a file under Windows (MoveFileExA: rename refuses an existing target), flushing one,
+// and the lock file that copies of the game take turns with.
 #include <io.h>
+#include <stdlib.h>
 #include <windows.h>
 
 #include "scores/file_replace.h"
 
+const unsigned long FAILURE_WITHOUT_CODE = ERROR_GEN_FAILURE;
+
 namespace {
 
-HANDLE turnHandle = INVALID_HANDLE_VALUE;
+HANDLE lockHandle = INVALID_HANDLE_VALUE;
 
-// Another copy's save takes milliseconds; one that holds the lock far longer has hung, and the
-// save goes ahead rather than wait on it for ever.
-const int TURN_ATTEMPTS = 100;
-const DWORD TURN_PAUSE_MS = 50;
+const DWORD LOCK_PAUSE_MS = 50;
+
+// GetLastError for a call that failed; never 0, even for a call that left no code.
+unsigned long systemError()
+{
+    DWORD error = GetLastError();
+    return error != 0 ? error : FAILURE_WITHOUT_CODE;
+}
+
+// A lock file held by another copy answers with a sharing violation; one that a scanner holds
+// while it is being deleted answers with access denied. Both let go within moments.
+bool isHeldByAnother(DWORD error)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
 
 } // namespace
 
-bool flushToDisk(std::FILE* file)
+void clearLibraryError()
 {
+    _doserrno = 0;
+    errno = 0;
+}
+
+unsigned long libraryError()
+{
+    return _doserrno != 0 ? static_cast<unsigned long>(_doserrno) : FAILURE_WITHOUT_CODE;
+}
+
+unsigned long flushToDisk(std::FILE* file)
+{
+    clearLibraryError();
     if (std::fflush(file) != 0) {
-        return false;
+        return libraryError();
     }
     HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
-    return FlushFileBuffers(handle) != 0;
+    return FlushFileBuffers(handle) != 0 ? 0 : systemError();
 }
 
-bool replaceFile(const char* replacement, const char* target)
+unsigned long replaceFile(const char* replacement, const char* target)
 {
-    return MoveFileExA(replacement, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-}
-
-unsigned long lastSystemError()
-{
-    return GetLastError();
+    return MoveFileExA(replacement, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0 ? 0
+                                                                                                     : systemError();
 }
 
 bool isMissingFileError(unsigned long error)
@@ -39,24 +62,31 @@ bool isMissingFileError(unsigned long error)
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+unsigned long currentProcessId()
+{
+    return GetCurrentProcessId();
+}
+
 // Opened with no sharing, so a second opener is refused while the first holds it; deleted when
 // the holder closes it, so nothing is left beside the table.
-void takeTurn(const char* lockName)
+void lockScoresFile(const char* lockName, unsigned long waitMs)
 {
-    for (int attempt = 0; attempt < TURN_ATTEMPTS; ++attempt) {
-        turnHandle = CreateFileA(lockName, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+    DWORD started = GetTickCount();
+    for (;;) {
+        lockHandle = CreateFileA(lockName, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                  FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-        if (turnHandle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION) {
+        if (lockHandle != INVALID_HANDLE_VALUE || !isHeldByAnother(GetLastError()) ||
+            GetTickCount() - started >= waitMs) {
             return;
         }
-        Sleep(TURN_PAUSE_MS);
+        Sleep(LOCK_PAUSE_MS);
     }
 }
 
-void endTurn()
+void unlockScoresFile()
 {
-    if (turnHandle != INVALID_HANDLE_VALUE) {
-        CloseHandle(turnHandle);
-        turnHandle = INVALID_HANDLE_VALUE;
+    if (lockHandle != INVALID_HANDLE_VALUE) {
+        CloseHandle(lockHandle);
+        lockHandle = INVALID_HANDLE_VALUE;
     }
 }

@@ -3,19 +3,17 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "scores/file_replace.h"
 #include "scores/high_score_table.h"
 
 HighScoreTable highScoreTable;
 
-unsigned long highScoreSaveError = 0;
-
 const char HIGH_SCORE_FILE_NAME[] = "High Scores.dat";
 
 namespace {
 
-const char TEMPORARY_FILE_NAME[] = "High Scores.dat.new";
 const char LOCK_FILE_NAME[] = "High Scores.dat.lock";
 
 // Ctrl-Z, which Windows' text-mode reads take as the end of the file: the reader stops there,
@@ -131,33 +129,34 @@ bool writeEntryLine(std::FILE* file, int slot)
            std::fwrite(LINE_END, 1, lineEndLength, file) == lineEndLength;
 }
 
-// Records why the save fails, before cleaning up can change the system's last error.
-bool noteFailure(bool succeeded, unsigned long error)
+// Writes the table to `path`; returns the code of the first step that failed.
+unsigned long writeTableTo(const char* path)
 {
-    if (!succeeded && highScoreSaveError == 0) {
-        highScoreSaveError = error;
-    }
-    return succeeded;
-}
-
-bool noteFailure(bool succeeded)
-{
-    return succeeded || noteFailure(false, lastSystemError());
-}
-
-bool writeTableTo(const char* path)
-{
+    clearLibraryError();
     std::FILE* file = std::fopen(path, "wb");
-    if (!noteFailure(file != nullptr)) {
-        return false;
+    if (file == nullptr) {
+        return libraryError();
     }
-    bool written = true;
-    for (int slot = 0; slot < highScoreTable.highScoreCount && written; ++slot) {
-        written = noteFailure(writeEntryLine(file, slot));
+    unsigned long failure = 0;
+    for (int slot = 0; slot < highScoreTable.highScoreCount && failure == 0; ++slot) {
+        clearLibraryError();
+        failure = writeEntryLine(file, slot) ? 0 : libraryError();
     }
     // A power cut after the replacement must find the new bytes on the disk, not an empty file.
-    written = written && noteFailure(flushToDisk(file));
-    return noteFailure(std::fclose(file) == 0) && written;
+    if (failure == 0) {
+        failure = flushToDisk(file);
+    }
+    clearLibraryError();
+    if (std::fclose(file) != 0 && failure == 0) {
+        failure = libraryError();
+    }
+    return failure;
+}
+
+// "High Scores.dat.<process id>.new": each copy of the game writes a file of its own.
+std::string temporaryFileName()
+{
+    return std::string(HIGH_SCORE_FILE_NAME) + "." + std::to_string(currentProcessId()) + ".new";
 }
 
 // Moves the whole entry, all 30 name bytes and the score.
@@ -174,15 +173,17 @@ void swapWithSlotBelow(int slot)
 
 } // namespace
 
-bool loadHighScores()
+unsigned long loadHighScores()
 {
     highScoreTable.highScoreCount = 0;
+    clearLibraryError();
     std::FILE* file = std::fopen(HIGH_SCORE_FILE_NAME, "rb");
     if (file == nullptr) {
-        unsigned long error = lastSystemError();
-        return isMissingFileError(error) || noteFailure(false, error);
+        unsigned long error = libraryError();
+        return isMissingFileError(error) ? 0 : error;
     }
     // Lines after the tenth are read to the end of the file and ignored.
+    clearLibraryError();
     for (;;) {
         bool store = highScoreTable.highScoreCount < HIGH_SCORE_SLOTS;
         if (!readEntryLine(file, highScoreTable.highScoreCount, store)) {
@@ -193,12 +194,12 @@ bool loadHighScores()
         }
     }
     // A read cut short (a folder in the file's place, a disk error) must not pass for the file.
-    bool whole = std::ferror(file) == 0 || noteFailure(false, lastSystemError());
+    unsigned long failure = std::ferror(file) != 0 ? libraryError() : 0;
     std::fclose(file);
-    if (!whole) {
+    if (failure != 0) {
         highScoreTable = HighScoreTable();
     }
-    return whole;
+    return failure;
 }
 
 void sortHighScores()
@@ -213,49 +214,64 @@ void sortHighScores()
     }
 }
 
-bool writeHighScores()
+unsigned long writeHighScores()
 {
-    highScoreSaveError = 0;
-    if (writeTableTo(TEMPORARY_FILE_NAME) && noteFailure(replaceFile(TEMPORARY_FILE_NAME, HIGH_SCORE_FILE_NAME))) {
-        return true;
+    std::string temporary = temporaryFileName();
+    unsigned long failure = writeTableTo(temporary.c_str());
+    if (failure == 0) {
+        failure = replaceFile(temporary.c_str(), HIGH_SCORE_FILE_NAME);
     }
-    std::remove(TEMPORARY_FILE_NAME);
-    return false;
+    if (failure != 0) {
+        std::remove(temporary.c_str());
+    }
+    return failure;
 }
 
 namespace {
 
 // The unsaved entries entered into the file as it stands; on failure the table in memory is kept.
-bool mergeUnsavedIntoFile()
+unsigned long mergeUnsavedIntoFile()
 {
     HighScoreTable shown = highScoreTable;
     highScoreTable = HighScoreTable();
-    if (!loadHighScores()) {
-        highScoreTable = shown;
-        return false;
+    unsigned long failure = loadHighScores();
+    if (failure == 0) {
+        sortHighScores();
+        for (const HighScoreEntry& entry : unsavedHighScores) {
+            insertIntoTableOnly(entry.name, entry.score);
+        }
+        failure = writeHighScores();
     }
-    sortHighScores();
-    for (const HighScoreEntry& entry : unsavedHighScores) {
-        insertHighScore(entry.name, entry.score);
-    }
-    if (!writeHighScores()) {
+    if (failure != 0) {
         highScoreTable = shown;
-        return false;
+        return failure;
     }
     unsavedHighScores.clear();
-    return true;
+    return 0;
 }
 
 } // namespace
 
-bool saveHighScores()
+void refreshHighScoresFromFile()
 {
-    highScoreSaveError = 0;
-    if (unsavedHighScores.empty()) {
-        return true;
+    HighScoreTable kept = highScoreTable;
+    if (loadHighScores() != 0 || highScoreTable.highScoreCount == 0) {
+        highScoreTable = kept;
+        return;
     }
-    takeTurn(LOCK_FILE_NAME);
-    bool saved = mergeUnsavedIntoFile();
-    endTurn();
-    return saved;
+    sortHighScores();
+    for (const HighScoreEntry& entry : unsavedHighScores) {
+        insertIntoTableOnly(entry.name, entry.score);
+    }
+}
+
+unsigned long saveHighScores(unsigned long lockWaitMs)
+{
+    if (unsavedHighScores.empty()) {
+        return 0;
+    }
+    lockScoresFile(LOCK_FILE_NAME, lockWaitMs);
+    unsigned long failure = mergeUnsavedIntoFile();
+    unlockScoresFile();
+    return failure;
 }

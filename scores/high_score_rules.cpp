@@ -39,7 +39,7 @@ bool scoreQualifies(int finishedScore)
     return false;
 }
 
-bool insertHighScore(const char* name, int finishedScore)
+bool insertIntoTableOnly(const char* name, int finishedScore)
 {
     int slot = highScoreTable.highScoreCount;
     if (slot >= HIGH_SCORE_SLOTS) {
@@ -58,7 +58,7 @@ bool insertHighScore(const char* name, int finishedScore)
 
 bool enterHighScore(const char* name, int finishedScore)
 {
-    if (!insertHighScore(name, finishedScore)) {
+    if (!insertIntoTableOnly(name, finishedScore)) {
         return false;
     }
     HighScoreEntry entry = {};

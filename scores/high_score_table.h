@@ -7,6 +7,9 @@ constexpr int HIGH_SCORE_SLOTS = 10;
 constexpr int HIGH_SCORE_NAME_LENGTH = 30;
 constexpr int HIGH_SCORE_SORT_PASSES = 10;
 
+// How long a save waits for another copy's save before going ahead without the lock.
+constexpr unsigned long SCORES_LOCK_WAIT_MS = 5000;
+
 extern const char HIGH_SCORE_FILE_NAME[];
 
 // Slots 0 to highScoreCount - 1 are the stored entries, kept in ascending order of score.
@@ -30,37 +33,46 @@ struct HighScoreEntry {
 // as it stands then, rather than writing the table in memory over it.
 extern std::vector<HighScoreEntry> unsavedHighScores;
 
-// Reads "High Scores.dat" from the working directory; a missing file leaves the table empty.
-// A Ctrl-Z byte (0x1A) ends the file, as a Windows text-mode read would. Returns false, with the
-// table empty and the reason in highScoreSaveError, when the file exists but cannot be read
-// (another program may hold it for a moment): such a file must never be replaced.
-bool loadHighScores();
+// Loads and saves return an error code: 0 for success, else the system's code of the step that
+// failed (see scores/file_replace.h), which the player is shown as the reason.
 
-// Ten passes of a stable exchange sort over the stored entries, lowest score first.
+// Reads "High Scores.dat" from the working directory; a missing file leaves the table empty.
+// A Ctrl-Z byte (0x1A) ends the file, as a Windows text-mode read would. When the file exists
+// but cannot be read (another program may hold it for a moment) the table is left empty and the
+// code returned: such a file must never be replaced.
+unsigned long loadHighScores();
+
+// Ten passes of a stable exchange sort over the stored entries, lowest score first. The passes
+// are fixed, not cut short when one swaps nothing: ten always finish ten entries, and equal
+// scores never swap, so entries of one score keep the order they were entered in.
 void sortHighScores();
 
 // Replaces "High Scores.dat" with the table as it stands, atomically and durably; on any failure
 // the old file stays exactly as it was. A Ctrl-Z byte in a name is written as a space, so that
-// the name reads back whole. Returns whether the new table reached the file.
-bool writeHighScores();
+// the name reads back whole. The new table is written first to a temporary file of this
+// process's own, so that two copies saving at once never write into one file.
+unsigned long writeHighScores();
 
 // Brings the unsaved entries into the file: reads it as it stands now, enters them into that
 // table one by one, writes the result and makes it the table in memory. With nothing unsaved it
 // writes nothing. On failure the file, the table in memory and the unsaved entries stay as they
-// were. Returns whether nothing is left unsaved.
-bool saveHighScores();
+// were. It waits for another copy's save for at most `lockWaitMs` (see lockScoresFile).
+unsigned long saveHighScores(unsigned long lockWaitMs = SCORES_LOCK_WAIT_MS);
 
-// Why the last load or save failed: the system's error code of the step that failed
-// (GetLastError's under Windows, errno's natively), or 0 after one that succeeded.
-extern unsigned long highScoreSaveError;
+// Makes the table in memory the file as it stands now, with this run's unsaved entries entered
+// into it, so that it shows what other copies of the game have saved since. A missing, empty or
+// unreadable file leaves the table in memory as it was.
+void refreshHighScoresFromFile();
 
 // Whether a finished game's score earns a place: some slot, stored or empty, holds a lower score.
 bool scoreQualifies(int finishedScore);
 
 // Puts a score under `name` (its first 30 bytes) into the table in memory: added while the table
 // holds fewer than ten entries, otherwise in place of the lowest entry, which it must beat.
-// The table stays sorted. Returns false when the score no longer earns a place.
-bool insertHighScore(const char* name, int finishedScore);
+// The table stays sorted. Returns false when the score no longer earns a place. Nothing is
+// queued for saving: a save uses this to enter the queued entries into the file's table.
+bool insertIntoTableOnly(const char* name, int finishedScore);
 
-// Inserts the score and, when it took a place, keeps it among the unsaved entries.
+// A player's entry: inserted as insertIntoTableOnly does and, when it took a place, queued among
+// the unsaved entries for the next save.
 bool enterHighScore(const char* name, int finishedScore);

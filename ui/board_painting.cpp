@@ -18,7 +18,9 @@ const int tilePositions[2 * TILE_COUNT] = {
 
 namespace {
 
-// The working objects of one paint, shared by the board and the About box.
+// The working objects of one paint, shared by the board and the About box. They are file-level
+// rather than locals so that the small drawing functions below share them without passing five
+// handles each; none outlives a paint but paintSlot.
 PAINTSTRUCT paintRecord;
 HDC windowContext;
 HDC memoryContext;

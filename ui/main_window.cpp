@@ -7,10 +7,10 @@
 #include "engine/game_state.h"
 #include "engine/submission.h"
 #include "scores/high_score_table.h"
-#include "scores/high_scores_dialog.h"
 #include "ui/about_box.h"
 #include "ui/board_painting.h"
 #include "ui/child_dialogs.h"
+#include "ui/high_scores_dialog.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/score_keeping.h"
 #include "ui/solutions_dialog.h"
@@ -47,7 +47,8 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     EnableWindow(wordField, FALSE);
     EnableWindow(GetDlgItem(hwnd, IDC_SUBMIT), FALSE);
     SendDlgItemMessageA(hwnd, IDC_WORD_FIELD, EM_SETSEL, static_cast<WPARAM>(-1), -1);
-    // A file that cannot be read now starts an empty table; a save reads it again before writing.
+    // A file that cannot be read now starts an empty table, and its error is not shown: a save
+    // reads the file again before writing and reports a failure then.
     loadHighScores();
     sortHighScores();
     installChildDialogKeyboard();
@@ -120,6 +121,8 @@ void followSystemColours(HWND hwnd)
 
 INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
 {
+    // Fetched on every message, before WM_INITDIALOG too: the status line may be written by any
+    // message's handling (a solve at start-up, a tick), and a stored handle could be a stale one.
     HWND timeDisplay = GetDlgItem(hwnd, IDC_TIME_DISPLAY);
     HWND wordField = GetDlgItem(hwnd, IDC_WORD_FIELD);
     statusLine = GetDlgItem(hwnd, IDC_STATUS_LINE);

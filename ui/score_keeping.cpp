@@ -3,11 +3,11 @@
 
 #include <vector>
 
-#include "scores/enter_name_dialog.h"
 #include "scores/high_score_table.h"
-#include "scores/save_failure_report.h"
 #include "ui/child_dialogs.h"
+#include "ui/enter_name_dialog.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/save_failure_report.h"
 
 namespace {
 
@@ -15,8 +15,18 @@ namespace {
 // while one box is shown can end under it and show a box of its own.
 std::vector<int> heldScores;
 
-const int SESSION_END_SAVE_ATTEMPTS = 5;
+// Windows gives a program 5 s at the session's end before it tells the player that the program
+// is holding the shutdown up: the whole save, waiting included, ends within 2 s.
+const DWORD SESSION_END_DEADLINE_MS = 2000;
 const DWORD SESSION_END_SAVE_PAUSE_MS = 200;
+// Kept back from the lock's wait for the save itself, which takes milliseconds.
+const DWORD SESSION_END_SAVE_ALLOWANCE_MS = 250;
+
+DWORD timeLeftOfSessionEnd(DWORD started)
+{
+    DWORD spent = GetTickCount() - started;
+    return spent < SESSION_END_DEADLINE_MS ? SESSION_END_DEADLINE_MS - spent : 0;
+}
 
 // A held score that does not earn a place is dropped, as the offer after its box would drop it.
 void enterHeldScores()
@@ -33,7 +43,7 @@ void enterHeldScores()
 void enterOwedScores()
 {
     enterHeldScores();
-    enterOpenNames();
+    enterScoresOfOpenNameDialogs();
 }
 
 } // namespace
@@ -65,8 +75,15 @@ void leaveProgram(HWND mainDialog)
 
 void leaveAtSessionEnd(HWND mainDialog)
 {
+    DWORD started = GetTickCount();
     enterOwedScores();
-    for (int attempt = 1; !saveHighScores() && attempt < SESSION_END_SAVE_ATTEMPTS; ++attempt) {
+    // Another program may hold the file for a moment: tried again while the deadline allows.
+    for (;;) {
+        DWORD left = timeLeftOfSessionEnd(started);
+        DWORD lockWait = left > SESSION_END_SAVE_ALLOWANCE_MS ? left - SESSION_END_SAVE_ALLOWANCE_MS : 0;
+        if (left == 0 || saveHighScores(lockWait) == 0 || timeLeftOfSessionEnd(started) <= SESSION_END_SAVE_PAUSE_MS) {
+            break;
+        }
         Sleep(SESSION_END_SAVE_PAUSE_MS);
     }
     EndDialog(mainDialog, 0);

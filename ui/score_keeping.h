@@ -17,6 +17,7 @@ void offerHeldScore(std::size_t held);
 // offering Retry when that fails, and ends the main window.
 void leaveProgram(HWND mainDialog);
 
-// The same when Windows ends the session, where no box may stop it: the save is tried a few times
-// (another program may hold the file for a moment) and the program ends whatever the outcome.
+// The same when Windows ends the session, where no box may stop it: the save is tried again while
+// another program holds the file, for 2 s at most, waiting for the lock included, and the program
+// ends whatever the outcome.
 void leaveAtSessionEnd(HWND mainDialog);

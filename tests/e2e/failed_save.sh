@@ -86,5 +86,5 @@ expect_game_ends 30
 step "checking that the old file is untouched"
 expect_same_bytes "$GAME_FOLDER/High Scores.dat" "$E2E_OUT/old-high-scores" "High Scores.dat after a failed save"
 expect_equal "$(stat -c %i "$GAME_FOLDER/High Scores.dat")" "$old_inode" "inode of High Scores.dat"
-expect_no_file "$GAME_FOLDER/High Scores.dat.new" "the failed save's temporary file"
+expect_no_temporary_file "$GAME_FOLDER" "the failed save's temporary file"
 log "passed"

@@ -201,5 +201,5 @@ exit_lettro
 
 step "checking High Scores.dat byte for byte"
 expect_same_bytes "$GAME_FOLDER/High Scores.dat" "$E2E_OUT/expected-high-scores" "High Scores.dat"
-expect_no_file "$GAME_FOLDER/High Scores.dat.new" "the save's temporary file"
+expect_no_temporary_file "$GAME_FOLDER" "the save's temporary file"
 log "passed"

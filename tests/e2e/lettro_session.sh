@@ -485,3 +485,10 @@ $(od -c "$2" | head -n 40)"
 expect_no_file() {
     [ ! -e "$1" ] || fail "$2: $1 is there"
 }
+
+# No copy's temporary file ("High Scores.dat.<process id>.new") is left in the folder.
+expect_no_temporary_file() {
+    local left
+    left=$(find "$1" -maxdepth 1 -name 'High Scores.dat.*.new' | head -n 1)
+    [ -z "$left" ] || fail "$2: $left is there"
+}

@@ -81,5 +81,5 @@ exit_lettro
 
 step "checking the files left behind"
 expect_no_file "$GAME_FOLDER/High Scores.dat" "a high-score file with nothing to save"
-expect_no_file "$GAME_FOLDER/High Scores.dat.new" "the save's temporary file"
+expect_no_temporary_file "$GAME_FOLDER" "the save's temporary file"
 log "passed"

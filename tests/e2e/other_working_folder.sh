@@ -59,6 +59,6 @@ exit_lettro
 step "checking the files: nothing new was saved, so both tables are untouched"
 expect_same_bytes "$WORK_FOLDER/High Scores.dat" "$E2E_OUT/expected-high-scores" "working folder's High Scores.dat"
 expect_same_bytes "$GAME_FOLDER/High Scores.dat" "$E2E_OUT/decoy-high-scores" "High Scores.dat beside the program"
-expect_no_file "$WORK_FOLDER/High Scores.dat.new" "the save's temporary file"
-expect_no_file "$GAME_FOLDER/High Scores.dat.new" "a temporary file beside the program"
+expect_no_temporary_file "$WORK_FOLDER" "the save's temporary file"
+expect_no_temporary_file "$GAME_FOLDER" "a temporary file beside the program"
 log "passed"

@@ -49,6 +49,12 @@ std::string padded(const std::string& name)
     return name + std::string(static_cast<std::size_t>(HIGH_SCORE_NAME_LENGTH) - name.size(), '\0');
 }
 
+// Each process writes a temporary file of its own beside the table.
+std::string temporaryFileOf(pid_t process)
+{
+    return std::string(HIGH_SCORE_FILE_NAME) + "." + std::to_string(process) + ".new";
+}
+
 void loadFrom(const std::string& bytes)
 {
     writeTestFile(HIGH_SCORE_FILE_NAME, bytes);
@@ -58,7 +64,7 @@ void loadFrom(const std::string& bytes)
 
 TEST_F(HighScoreFile, MissingOrEmptyFileGivesAnEmptyTable)
 {
-    loadHighScores();
+    EXPECT_EQ(loadHighScores(), 0u) << "a missing file is no failure";
     EXPECT_EQ(highScoreTable.highScoreCount, 0);
     loadFrom("");
     EXPECT_EQ(highScoreTable.highScoreCount, 0);
@@ -73,15 +79,15 @@ TEST_F(HighScoreFile, SavedLineIsThirtyNameBytesTheScoreAndALineEnd)
     putEntry(0, "Ann", 42);
     putEntry(1, "Bo", -7);
     highScoreTable.highScoreCount = 2;
-    ASSERT_TRUE(writeHighScores());
+    ASSERT_EQ(writeHighScores(), 0u);
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), "Ann" + NAME_PADDING_27 + "42\n" + padded("Bo") + "-7\n");
-    EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
+    EXPECT_EQ(readTestFile(temporaryFileOf(getpid())), "<missing>");
 }
 
 TEST_F(HighScoreFile, EmptyTableSavesAnEmptyFile)
 {
     writeTestFile(HIGH_SCORE_FILE_NAME, "old line\n");
-    ASSERT_TRUE(writeHighScores());
+    ASSERT_EQ(writeHighScores(), 0u);
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), "");
 }
 
@@ -98,7 +104,7 @@ TEST_F(HighScoreFile, EveryNameLengthAndExtremeScoreReadsBackAsWritten)
             putEntry(slot, name, scores[slot]);
         }
         highScoreTable.highScoreCount = 6;
-        ASSERT_TRUE(writeHighScores());
+        ASSERT_EQ(writeHighScores(), 0u);
         highScoreTable = HighScoreTable();
         loadHighScores();
         ASSERT_EQ(highScoreTable.highScoreCount, 6);
@@ -163,7 +169,7 @@ TEST_F(HighScoreFile, CtrlZInANameIsSavedAsASpaceSoTheNameReadsBackWhole)
 {
     putEntry(0, "A\x1A" "B", 5);
     highScoreTable.highScoreCount = 1;
-    ASSERT_TRUE(writeHighScores());
+    ASSERT_EQ(writeHighScores(), 0u);
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), padded("A B") + "5\n");
 }
 
@@ -269,11 +275,10 @@ void fillTable(int entries)
 TEST_F(HighScoreFile, TemporaryFileThatCannotBeCreatedLeavesTheOldFileUntouched)
 {
     writeTestFile(HIGH_SCORE_FILE_NAME, OLD_FILE);
-    std::string temporary = std::string(HIGH_SCORE_FILE_NAME) + ".new";
+    std::string temporary = temporaryFileOf(getpid());
     ASSERT_EQ(mkdir(temporary.c_str(), 0700), 0);
     fillTable(3);
-    EXPECT_FALSE(writeHighScores());
-    EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(EISDIR)) << "the reason is kept for the player";
+    EXPECT_EQ(writeHighScores(), static_cast<unsigned long>(EISDIR)) << "the reason is kept for the player";
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), OLD_FILE);
     rmdir(temporary.c_str());
 }
@@ -282,12 +287,11 @@ TEST_F(HighScoreFile, FolderInThePlaceOfTheFileIsNotReplacedAndNoTemporaryIsLeft
 {
     ASSERT_EQ(mkdir(HIGH_SCORE_FILE_NAME, 0700), 0);
     fillTable(3);
-    EXPECT_FALSE(writeHighScores());
-    EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(EISDIR));
+    EXPECT_EQ(writeHighScores(), static_cast<unsigned long>(EISDIR));
     struct stat info;
     ASSERT_EQ(stat(HIGH_SCORE_FILE_NAME, &info), 0);
     EXPECT_TRUE(S_ISDIR(info.st_mode));
-    EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
+    EXPECT_EQ(readTestFile(temporaryFileOf(getpid())), "<missing>");
 }
 
 TEST_F(HighScoreFile, FileSizeLimitHitMidWriteLeavesTheOldFileUntouched)
@@ -300,15 +304,15 @@ TEST_F(HighScoreFile, FileSizeLimitHitMidWriteLeavesTheOldFileUntouched)
         std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit limit = {100, 100};
         setrlimit(RLIMIT_FSIZE, &limit);
-        bool saved = writeHighScores();
-        _exit(saved ? 0 : highScoreSaveError == EFBIG ? 3 : 4);
+        unsigned long failure = writeHighScores();
+        _exit(failure == 0 ? 0 : failure == EFBIG ? 3 : 4);
     }
     int status = 0;
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 3) << "the save reports its failure and why";
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), OLD_FILE);
-    EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
+    EXPECT_EQ(readTestFile(temporaryFileOf(child)), "<missing>");
 }
 
 // ---- what reaches the disk, and when ----
@@ -349,15 +353,14 @@ TEST_F(HighScoreFile, NewBytesReachTheDiskBeforeTheRenameAndAFailedFlushKeepsThe
     writeTestFile(HIGH_SCORE_FILE_NAME, OLD_FILE);
     fillTable(1);
     diskCalls.clear();
-    ASSERT_TRUE(writeHighScores());
+    ASSERT_EQ(writeHighScores(), 0u);
     EXPECT_EQ(diskCalls, (std::vector<std::string>{"fsync 32", "rename", "fsync folder"}));
     writeTestFile(HIGH_SCORE_FILE_NAME, OLD_FILE);
     fsyncError = EIO;
-    EXPECT_FALSE(writeHighScores());
+    EXPECT_EQ(writeHighScores(), static_cast<unsigned long>(EIO));
     fsyncError = 0;
-    EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(EIO));
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), OLD_FILE);
-    EXPECT_EQ(readTestFile(std::string(HIGH_SCORE_FILE_NAME) + ".new"), "<missing>");
+    EXPECT_EQ(readTestFile(temporaryFileOf(getpid())), "<missing>");
 }
 
 // ---- saving new entries: merged into the file as it stands, and only when there are any ----
@@ -372,11 +375,11 @@ TEST_F(HighScoreFile, TwoCopiesEachSavingAnEntryKeepBothAndTheTableShowsTheFile)
     loadFrom(line("Zed", 9));
     HighScoreTable copyStarted = highScoreTable;
     ASSERT_TRUE(enterHighScore("Alice", 3));
-    ASSERT_TRUE(saveHighScores());
+    ASSERT_EQ(saveHighScores(), 0u);
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), line("Alice", 3) + line("Zed", 9)) << "on disk once entered";
     highScoreTable = copyStarted;
     ASSERT_TRUE(enterHighScore("Bob", 5));
-    ASSERT_TRUE(saveHighScores());
+    ASSERT_EQ(saveHighScores(), 0u);
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), line("Alice", 3) + line("Bob", 5) + line("Zed", 9));
     EXPECT_EQ(highScoreTable.highScoreCount, 3) << "the table in memory is what was written";
     EXPECT_EQ(nameOf(0), padded("Alice"));
@@ -389,12 +392,12 @@ TEST_F(HighScoreFile, SaveWithNothingNewWritesNothingAndOneCopyWritesWhatItShows
     loadFrom(handMade);
     sortHighScores();
     diskCalls.clear();
-    ASSERT_TRUE(saveHighScores());
+    ASSERT_EQ(saveHighScores(), 0u);
     EXPECT_TRUE(diskCalls.empty());
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), handMade) << "left exactly as it was";
     ASSERT_TRUE(enterHighScore("mid", 5));
     HighScoreTable shown = highScoreTable;
-    ASSERT_TRUE(saveHighScores());
+    ASSERT_EQ(saveHighScores(), 0u);
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), line("low", 3) + line("mid", 5) + line("high", 9));
     EXPECT_EQ(std::memcmp(&shown, &highScoreTable, sizeof shown), 0);
 }
@@ -402,17 +405,15 @@ TEST_F(HighScoreFile, SaveWithNothingNewWritesNothingAndOneCopyWritesWhatItShows
 TEST_F(HighScoreFile, FileThatExistsButCannotBeReadIsNeverReplacedAndTheEntryWaits)
 {
     ASSERT_EQ(symlink(HIGH_SCORE_FILE_NAME, HIGH_SCORE_FILE_NAME), 0) << "a link to itself cannot be opened";
-    EXPECT_FALSE(loadHighScores());
-    EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(ELOOP));
+    EXPECT_EQ(loadHighScores(), static_cast<unsigned long>(ELOOP));
     ASSERT_TRUE(enterHighScore("Ann", 4));
-    EXPECT_FALSE(saveHighScores());
-    EXPECT_EQ(highScoreSaveError, static_cast<unsigned long>(ELOOP)) << "the reason is kept for the player";
+    EXPECT_EQ(saveHighScores(), static_cast<unsigned long>(ELOOP)) << "the reason is kept for the player";
     char target[64] = {};
     EXPECT_GT(readlink(HIGH_SCORE_FILE_NAME, target, sizeof target - 1), 0) << "the link is still in place";
     EXPECT_EQ(nameOf(0), padded("Ann")) << "the table in memory keeps the entry";
     std::remove(HIGH_SCORE_FILE_NAME);
     writeTestFile(HIGH_SCORE_FILE_NAME, line("Old", 7));
-    ASSERT_TRUE(saveHighScores()) << "tried again once the file can be read";
+    ASSERT_EQ(saveHighScores(), 0u) << "tried again once the file can be read";
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), line("Ann", 4) + line("Old", 7));
 }
 
@@ -426,7 +427,7 @@ TEST_F(HighScoreFile, SaveWaitsWhileAnotherCopyIsSavingAndThenKeepsItsEntry)
     ASSERT_GE(child, 0);
     if (child == 0) {
         close(otherCopy);
-        _exit(saveHighScores() ? 0 : 1);
+        _exit(saveHighScores() == 0 ? 0 : 1);
     }
     usleep(300 * 1000);
     EXPECT_EQ(waitpid(child, nullptr, WNOHANG), 0) << "the save went ahead while another copy held its turn";
@@ -436,6 +437,39 @@ TEST_F(HighScoreFile, SaveWaitsWhileAnotherCopyIsSavingAndThenKeepsItsEntry)
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), line("Alice", 3) + line("Bob", 5) + line("Zed", 9));
+}
+
+// Copies released at one moment, with no lock file yet: each one's entry must reach the file.
+TEST_F(HighScoreFile, CopiesSavingAtOneMomentKeepEveryEntryEvenBeforeTheLockFileExists)
+{
+    const int copies = 6;
+    for (int round = 0; round < 5; ++round) {
+        std::remove(HIGH_SCORE_FILE_NAME);
+        std::remove("High Scores.dat.lock");
+        int start[2];
+        ASSERT_EQ(pipe(start), 0);
+        std::vector<pid_t> children;
+        for (int copy = 0; copy < copies; ++copy) {
+            pid_t child = fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                close(start[1]);
+                enterHighScore(("copy" + std::to_string(copy)).c_str(), copy + 1);
+                char go;
+                _exit(read(start[0], &go, 1) == 0 && saveHighScores() == 0 ? 0 : 1);
+            }
+            children.push_back(child);
+        }
+        close(start[0]);
+        close(start[1]);
+        for (pid_t child : children) {
+            int status = 0;
+            ASSERT_EQ(waitpid(child, &status, 0), child);
+            EXPECT_EQ(WEXITSTATUS(status), 0);
+        }
+        ASSERT_EQ(loadHighScores(), 0u);
+        ASSERT_EQ(highScoreTable.highScoreCount, copies) << "round " << round << ": an entry was lost";
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 
 #include "engine/game_state.h"
@@ -263,7 +264,13 @@ TEST_F(MainWindow, ClosingOrSessionEndWhileEnterNameIsOpenEntersTheNameTypedSoFa
     typeInto(GetDlgItem(FindWindowA(nullptr, "Enter Name"), IDC_NAME_FIELD), "Eve");
     answerNextMessageBox();
     EXPECT_EQ(SendMessageA(dialog, WM_QUERYENDSESSION, 0, 0), TRUE) << "the game never holds up a shutdown";
+    // A copy that hung while saving holds the lock: the session's end saves without it.
+    HANDLE hungCopysLock = CreateFileA((workingFolder() + "\\High Scores.dat.lock").c_str(), GENERIC_WRITE, 0,
+                                       nullptr, OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    DWORD started = GetTickCount();
     SendMessageA(dialog, WM_ENDSESSION, TRUE, 0);
+    std::printf("WM_ENDSESSION with the lock held: %lu ms\n", GetTickCount() - started);
+    CloseHandle(hungCopysLock);
     EXPECT_EQ(savedTable(), scoreLine("Kim", 1) + scoreLine("Eve", 1));
     EXPECT_FALSE(IsWindowVisible(dialog));
     pumpMessages();
@@ -416,7 +423,8 @@ TEST(Leaving, SaveThatFailsTellsThePlayerWhichFileAndWhy)
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_ACCESS_DENIED, 0, reason, sizeof reason, nullptr);
     EXPECT_EQ(box.text.substr(opening.size()), std::string(reason).substr(0, std::strcspn(reason, "\r\n")))
         << "the system's reason for refusing to put a file in a folder's place";
-    EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat.new"), "<missing>");
+    EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat." + std::to_string(GetCurrentProcessId()) + ".new"),
+              "<missing>");
     RemoveDirectoryA((workingFolder() + "\\High Scores.dat").c_str());
     DestroyWindow(dialog);
 }

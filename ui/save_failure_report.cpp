@@ -1,5 +1,5 @@
 // A save that fails is reported, with Retry: the player would otherwise lose entries unaware.
-#include "scores/save_failure_report.h"
+#include "ui/save_failure_report.h"
 
 #include <string>
 
@@ -8,9 +8,9 @@
 
 bool saveHighScoresOrReport(HWND owner)
 {
-    while (!saveHighScores()) {
+    for (unsigned long failure = saveHighScores(); failure != 0; failure = saveHighScores()) {
         std::string text = std::string("The high scores could not be saved to \"") + HIGH_SCORE_FILE_NAME +
-                           "\".\r\n\r\n" + systemReason(highScoreSaveError);
+                           "\".\r\n\r\n" + systemReason(failure);
         if (showErrorBox(owner, text, MB_RETRYCANCEL) != IDRETRY) {
             return false;
         }

@@ -1,5 +1,6 @@
-// The "High Scores" dialog: sorts the table, then shows all ten slots, slot 9 in the top row.
-#include "scores/high_scores_dialog.h"
+// The "High Scores" dialog: reads the file afresh, sorts the table, then shows all ten slots,
+// slot 9 in the top row.
+#include "ui/high_scores_dialog.h"
 
 #include <cstring>
 #include <string>
@@ -27,6 +28,7 @@ INT_PTR CALLBACK highScoresDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 {
     switch (message) {
     case WM_INITDIALOG:
+        refreshHighScoresFromFile();
         sortHighScores();
         showSlots(dialog);
         return TRUE;

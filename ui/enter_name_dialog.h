@@ -9,4 +9,4 @@ INT_PTR CALLBACK enterNameDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 
 // The program is ending: every open name dialog enters its score under the name typed so far,
 // without a word to the player, and closes. Saving is left to the caller.
-void enterOpenNames();
+void enterScoresOfOpenNameDialogs();

@@ -1,14 +1,14 @@
 // The "Enter Name" dialog: OK is the only way out, so a qualifying score is always entered.
-#include "scores/enter_name_dialog.h"
+#include "ui/enter_name_dialog.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "scores/high_score_table.h"
-#include "scores/save_failure_report.h"
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/save_failure_report.h"
 #include "ui/ui_state.h"
 
 namespace {
@@ -82,7 +82,7 @@ INT_PTR CALLBACK enterNameDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     }
 }
 
-void enterOpenNames()
+void enterScoresOfOpenNameDialogs()
 {
     std::vector<HWND> open;
     open.swap(openNameDialogs);
