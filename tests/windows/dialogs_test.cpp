@@ -373,10 +373,20 @@ TEST_F(Dialogs, DialogThatCannotBeCreatedLeavesTheMainWindowEnabled)
     EXPECT_TRUE(IsWindowEnabled(dialog));
 }
 
+// The word list's folder stands for the exe's: Help looks for the document there, whatever the working folder.
 TEST_F(Dialogs, HelpOpensTheDocumentInTheViewerAndLeavesTheCountdownAlone)
 {
     open();
-    ASSERT_TRUE(CopyFileA(HELP_DOCUMENT, (workingFolder() + "\\Lettro.chm").c_str(), FALSE));
+    std::string document = workingFolder() + "\\Lettro.chm";
+    answerNextMessageBox();
+    SendMessageA(dialog, WM_COMMAND, IDM_HELP, 0);
+    char reason[256] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_FILE_NOT_FOUND, 0, reason, sizeof reason, nullptr);
+    EXPECT_EQ(lastAnsweredBox().text, "The help could not be opened:\r\n" + document + "\r\n\r\n" +
+                                          std::string(reason).substr(0, std::strcspn(reason, "\r\n")));
+    EXPECT_EQ(lastAnsweredBox().title, "Error");
+    EXPECT_EQ(lastAnsweredBox().owner, dialog);
+    ASSERT_TRUE(CopyFileA(HELP_DOCUMENT, document.c_str(), FALSE));
     SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
     SendMessageA(dialog, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
     SendMessageA(dialog, WM_COMMAND, IDM_HELP, 0);
