@@ -54,8 +54,9 @@ void startNewGame()
 
 void countdownTick()
 {
-    // A tick with no game running only counts further below zero, without showing anything.
-    if (gameState.secondsLeft == INT_MIN) {
+    // A tick with no game running only counts further below zero, without showing anything. A
+    // tick that was posted before the timer stopped for the program's end still arrives.
+    if (gameState.secondsLeft == INT_MIN || gameState.leaving) {
         return;
     }
     --gameState.secondsLeft;
@@ -79,4 +80,10 @@ void endGame()
     char closingText[50];
     std::snprintf(closingText, sizeof closingText, " You got %d out of %d", finishedScore, gameState.solutionCount);
     showClosingMessage(closingText, finishedScore);
+}
+
+void stopCountdownForLeaving()
+{
+    gameState.leaving = true;
+    stopCountdownTimer();
 }

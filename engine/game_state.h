@@ -33,6 +33,8 @@ struct GameState {
     int secondsLeft = 0;
     int score = 0;
     bool boardDealt = false;
+    // Set once the program has begun to end: a tick posted before the timer stopped is ignored.
+    bool leaving = false;
 
     // "words.dic" beside the executable, the executable's whole directory kept.
     std::string dictionaryPath;

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "engine/game_life.h"
 #include "scores/enter_name_dialog.h"
 #include "scores/high_score_table.h"
 #include "scores/save_failure_report.h"
@@ -58,6 +59,7 @@ void offerHeldScore(std::size_t held)
 
 void leaveProgram(HWND mainDialog)
 {
+    stopCountdownForLeaving();
     enterOwedScores();
     saveHighScoresOrReport(mainDialog);
     EndDialog(mainDialog, 0);
@@ -65,6 +67,7 @@ void leaveProgram(HWND mainDialog)
 
 void leaveAtSessionEnd(HWND mainDialog)
 {
+    stopCountdownForLeaving();
     enterOwedScores();
     for (int attempt = 1; !saveHighScores() && attempt < SESSION_END_SAVE_ATTEMPTS; ++attempt) {
         Sleep(SESSION_END_SAVE_PAUSE_MS);
