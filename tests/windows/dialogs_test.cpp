@@ -13,6 +13,7 @@
 #include "scores/high_score_table.h"
 #include "ui/board_geometry.h"
 #include "ui/child_dialogs.h"
+#include "ui/name_text.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
 #include "windows_test_support.h"
@@ -147,11 +148,31 @@ TEST_F(Dialogs, EnterNameCannotBeCancelledAndKeepsThirtyBytesOfAName)
     SendMessageA(enterName, WM_COMMAND, IDCANCEL, 0);
     SendMessageA(enterName, WM_CLOSE, 0, 0);
     ASSERT_TRUE(IsWindow(enterName)) << "only OK closes it";
+    typeInto(GetDlgItem(enterName, IDC_NAME_FIELD), std::string(31, 'i'));
+    EXPECT_EQ(controlText(enterName, IDC_NAME_FIELD), std::string(30, 'i')) << "the field takes 30 bytes";
     SetDlgItemTextA(enterName, IDC_NAME_FIELD, "abcdefghijklmnopqrstuvwxyz0123456789ABCD");
     clickButton(enterName, IDC_NAME_OK);
     ASSERT_EQ(highScoreTable.highScoreCount, 1);
     EXPECT_EQ(std::string(highScoreTable.highScoreNames[0], 30), "abcdefghijklmnopqrstuvwxyz0123");
     EXPECT_TRUE(IsWindowEnabled(dialog));
+}
+
+// Shift-JIS 0x82 0xA0 is one letter; a trail byte 0x82 also reads as a lead byte, so the text is
+// stepped through from its start. In UTF-8, 0xC3 0xA9 and 0xE2 0x82 0xAC are one letter each.
+TEST(NameText, NameIsCutToThirtyBytesOnlyBetweenCharacters)
+{
+    const std::string a28(28, 'a'), a29(29, 'a');
+    EXPECT_EQ(wholeCharactersOf(a29 + "\x82\xA0", 30, 932), a29);
+    EXPECT_EQ(wholeCharactersOf(a28 + "\x82\xA0" + "b", 30, 932), a28 + "\x82\xA0");
+    std::string pairs = "a";
+    for (int letter = 0; letter < 15; ++letter) {
+        pairs += "\x82\x82";
+    }
+    EXPECT_EQ(wholeCharactersOf(pairs, 30, 932), pairs.substr(0, 29));
+    EXPECT_EQ(wholeCharactersOf(a29 + "\xC3\xA9", 30, CP_UTF8), a29);
+    EXPECT_EQ(wholeCharactersOf(a28 + "\xE2\x82\xAC", 30, CP_UTF8), a28);
+    EXPECT_EQ(wholeCharactersOf(a28 + "\xC3\xA9" + "b", 30, CP_UTF8), a28 + "\xC3\xA9");
+    EXPECT_EQ(wholeCharactersOf(std::string(31, '\xE9'), 30, 1252), std::string(30, '\xE9'));
 }
 
 TEST_F(Dialogs, EnterNameWithAnEmptyFieldStoresAnEmptyName)
