@@ -58,8 +58,9 @@ extern unsigned long highScoreSaveError;
 bool scoreQualifies(int finishedScore);
 
 // Puts a score under `name` (its first 30 bytes) into the table in memory: added while the table
-// holds fewer than ten entries, otherwise in place of the lowest entry, which it must beat.
-// The table stays sorted. Returns false when the score no longer earns a place.
+// holds fewer than ten entries, otherwise in place of the lowest entry, which it must beat (of
+// equals, the older leaves). The table stays sorted, a new entry above those it ties with.
+// Returns false when the score no longer earns a place.
 bool insertHighScore(const char* name, int finishedScore);
 
 // Inserts the score and, when it took a place, keeps it among the unsaved entries.
