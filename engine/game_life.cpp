@@ -56,8 +56,9 @@ void countdownTick()
 {
     // A tick with no game running only counts further below zero, without showing anything. It
     // stops at the lowest int: one more would overflow, which is undefined behaviour, after a
-    // clock left running for 68 years.
-    if (gameState.secondsLeft == INT_MIN) {
+    // clock left running for 68 years. A tick that was posted before the timer stopped for the
+    // program's end still arrives, and ends no game.
+    if (gameState.secondsLeft == INT_MIN || gameState.leaving) {
         return;
     }
     --gameState.secondsLeft;
@@ -81,4 +82,10 @@ void endGame()
     char closingText[50];
     std::snprintf(closingText, sizeof closingText, " You got %d out of %d", finishedScore, gameState.solutionCount);
     showClosingMessage(closingText, finishedScore);
+}
+
+void stopCountdownForLeaving()
+{
+    gameState.leaving = true;
+    stopCountdownTimer();
 }

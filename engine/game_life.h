@@ -11,3 +11,7 @@ void countdownTick();
 
 // Stops the countdown and entry, then tells the player the tally and hands the window the score.
 void endGame();
+
+// The program has begun to end (Exit, the close box, the session's end): the countdown stops for
+// good, so that no game ends under a box of the leaving, nor asks for a name once it is over.
+void stopCountdownForLeaving();

@@ -33,6 +33,8 @@ struct GameState {
     int secondsLeft = 0;
     int score = 0;
     bool boardDealt = false;
+    // Set once the program has begun to end: a tick posted before the timer stopped is ignored.
+    bool leaving = false;
 
     // The game that ended last, for its solutions: its score, and how many of enteredList's words
     // were handed in before the time ran out (the first ones: the list only grows during a game).

@@ -25,6 +25,16 @@ int lowestEntrySlot()
     return lowest;
 }
 
+// The entry in `slot` leaves the table; the entries above it move down a slot, keeping their order.
+void dropEntry(int slot)
+{
+    HighScoreTable& table = highScoreTable;
+    std::size_t above = static_cast<std::size_t>(table.highScoreCount - 1 - slot);
+    std::memmove(table.highScoreNames[slot], table.highScoreNames[slot + 1], above * HIGH_SCORE_NAME_LENGTH);
+    std::memmove(&table.highScoreScores[slot], &table.highScoreScores[slot + 1], above * sizeof(int));
+    --table.highScoreCount;
+}
+
 } // namespace
 
 std::vector<HighScoreEntry> unsavedHighScores;
@@ -41,15 +51,16 @@ bool scoreQualifies(int finishedScore)
 
 bool insertIntoTableOnly(const char* name, int finishedScore)
 {
-    int slot = highScoreTable.highScoreCount;
-    if (slot >= HIGH_SCORE_SLOTS) {
-        slot = lowestEntrySlot();
-        if (finishedScore <= highScoreTable.highScoreScores[slot]) {
+    if (highScoreTable.highScoreCount >= HIGH_SCORE_SLOTS) {
+        int lowest = lowestEntrySlot();
+        if (finishedScore <= highScoreTable.highScoreScores[lowest]) {
             return false;
         }
-    } else {
-        ++highScoreTable.highScoreCount;
+        dropEntry(lowest);
     }
+    // Written at the top, the entry sorts down past higher scores only, so it stands above the
+    // entries it ties with: of equals, the older leaves the table first.
+    int slot = highScoreTable.highScoreCount++;
     writeName(slot, name);
     highScoreTable.highScoreScores[slot] = finishedScore;
     sortHighScores();

@@ -68,9 +68,10 @@ void refreshHighScoresFromFile();
 bool scoreQualifies(int finishedScore);
 
 // Puts a score under `name` (its first 30 bytes) into the table in memory: added while the table
-// holds fewer than ten entries, otherwise in place of the lowest entry, which it must beat.
-// The table stays sorted. Returns false when the score no longer earns a place. Nothing is
-// queued for saving: a save uses this to enter the queued entries into the file's table.
+// holds fewer than ten entries, otherwise in place of the lowest entry, which it must beat (of
+// equals, the older leaves). The table stays sorted, a new entry above those it ties with.
+// Returns false when the score no longer earns a place. Nothing is queued for saving: a save
+// uses this to enter the queued entries into the file's table.
 bool insertIntoTableOnly(const char* name, int finishedScore);
 
 // A player's entry: inserted as insertIntoTableOnly does and, when it took a place, queued among

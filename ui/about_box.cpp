@@ -2,13 +2,18 @@
 #include "ui/about_box.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include <shellapi.h>
 
+#include "engine/game_state.h"
 #include "lettro_version.h"
 #include "ui/board_painting.h"
 #include "ui/child_dialogs.h"
+#include "ui/error_box.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/wide_text.h"
 
 const char VERSION_TEXT[] = LETTRO_VERSION_TEXT;
 
@@ -26,6 +31,14 @@ void showAboutText(HWND dialog)
     std::strcpy(text, ABOUT_TEXT_START);
     std::strcat(text, VERSION_TEXT);
     SetDlgItemTextA(dialog, IDC_ABOUT_TEXT, text);
+}
+
+// Beside the exe, in the folder that the word list is read from: a bare name would be looked for in
+// the working folder, which a shortcut's "Start in" or a command prompt makes any folder at all.
+std::string helpDocumentPath()
+{
+    const std::string& wordList = gameState.dictionaryPath;
+    return wordList.substr(0, wordList.find_last_of('\\') + 1) + HELP_FILE_NAME;
 }
 
 void paintAboutTile(HWND dialog)
@@ -54,7 +67,21 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     }
 }
 
+// The shell's own boxes are held back (SEE_MASK_FLAG_NO_UI) for the game's, which names the file.
+// A failure's reason is GetLastError's: ShellExecute's results of 32 or less are codes of its own.
 void openHelp(HWND hwnd)
 {
-    ShellExecuteA(hwnd, "open", HELP_FILE_NAME, nullptr, nullptr, SW_SHOWNORMAL);
+    std::string path = helpDocumentPath();
+    std::vector<wchar_t> file = widenedUtf8(path);
+    SHELLEXECUTEINFOW request = {};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_FLAG_NO_UI;
+    request.hwnd = hwnd;
+    request.lpVerb = L"open";
+    request.lpFile = file.data();
+    request.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&request)) {
+        unsigned long error = GetLastError();
+        showErrorBox(hwnd, "The help could not be opened:\r\n" + path + "\r\n\r\n" + systemReason(error), MB_OK);
+    }
 }

@@ -7,5 +7,5 @@ extern const char VERSION_TEXT[];
 
 INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Hands "Lettro.chm", in the working folder, to the shell.
+// Hands "Lettro.chm", beside the exe, to the shell; a failure is told with the file's full name and why.
 void openHelp(HWND hwnd);

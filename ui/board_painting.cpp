@@ -96,7 +96,8 @@ void washTile(HDC canvas)
     HGDIOBJ keptPixel = SelectObject(wash, pixel);
     SetPixel(wash, 0, 0, MARK_WASH);
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, MARK_WASH_ALPHA, 0};
-    AlphaBlend(canvas, 0, 0, TILE_PIXELS, TILE_PIXELS, wash, 0, 0, 1, 1, blend);
+    // gdi32's own AlphaBlend: msimg32's, not a known DLL, would be looked for beside the exe first.
+    GdiAlphaBlend(canvas, 0, 0, TILE_PIXELS, TILE_PIXELS, wash, 0, 0, 1, 1, blend);
     SelectObject(wash, keptPixel);
     DeleteObject(pixel);
     DeleteDC(wash);

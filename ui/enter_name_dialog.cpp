@@ -7,6 +7,7 @@
 
 #include "scores/high_score_table.h"
 #include "ui/child_dialogs.h"
+#include "ui/name_text.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/save_failure_report.h"
 #include "ui/ui_state.h"
@@ -24,7 +25,7 @@ std::string nameTyped(HWND dialog)
     int length = GetWindowTextLengthA(nameField);
     std::string name(static_cast<std::size_t>(length) + 1, '\0');
     GetWindowTextA(nameField, &name[0], length + 1);
-    return std::string(name.c_str());
+    return wholeCharactersOf(name.c_str(), HIGH_SCORE_NAME_LENGTH, GetACP());
 }
 
 int scoreOf(HWND dialog)
@@ -69,6 +70,7 @@ INT_PTR CALLBACK enterNameDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, GWLP_USERDATA, static_cast<LONG_PTR>(lParam));
         openNameDialogs.push_back(dialog);
+        SendDlgItemMessageA(dialog, IDC_NAME_FIELD, EM_LIMITTEXT, HIGH_SCORE_NAME_LENGTH, 0);
         SetFocus(GetDlgItem(dialog, IDC_NAME_FIELD));
         return TRUE;
     case WM_COMMAND:

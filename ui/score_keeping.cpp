@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "engine/game_life.h"
 #include "scores/high_score_table.h"
 #include "ui/child_dialogs.h"
 #include "ui/enter_name_dialog.h"
@@ -68,6 +69,7 @@ void offerHeldScore(std::size_t held)
 
 void leaveProgram(HWND mainDialog)
 {
+    stopCountdownForLeaving();
     enterOwedScores();
     saveHighScoresOrReport(mainDialog);
     EndDialog(mainDialog, 0);
@@ -76,6 +78,7 @@ void leaveProgram(HWND mainDialog)
 void leaveAtSessionEnd(HWND mainDialog)
 {
     DWORD started = GetTickCount();
+    stopCountdownForLeaving();
     enterOwedScores();
     // Another program may hold the file for a moment: tried again while the deadline allows.
     for (;;) {

@@ -12,9 +12,10 @@ std::size_t holdFinishedScore(int finishedScore);
 // that an ending of the program has entered meanwhile is not offered again.
 void offerHeldScore(std::size_t held);
 
-// Exit and the close box: enters every score still owed (with an empty name while its closing box
-// is shown, with the name typed so far while "Enter Name" is open), saves what the file lacks,
-// offering Retry when that fails, and ends the main window.
+// Exit and the close box: stops the countdown, so that no game ends while the program leaves,
+// enters every score still owed (with an empty name while its closing box is shown, with the name
+// typed so far while "Enter Name" is open), saves what the file lacks, offering Retry when that
+// fails, and ends the main window.
 void leaveProgram(HWND mainDialog);
 
 // The same when Windows ends the session, where no box may stop it: the save is tried again while

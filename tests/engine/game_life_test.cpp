@@ -87,6 +87,17 @@ TEST_F(GameLife, TicksAfterTheEndShowNothingAndDoNotEndTheGameAgain)
     EXPECT_EQ(gameState.secondsLeft, -5);
 }
 
+TEST_F(GameLife, LeavingStopsTheCountdownAndATickAlreadyPostedEndsNoGame)
+{
+    startNewGame();
+    tick(179);
+    displayEvents.clear();
+    stopCountdownForLeaving();
+    tick(1);
+    EXPECT_EQ(displayEvents, std::vector<std::string>{"timer:stop"});
+    EXPECT_EQ(gameState.secondsLeft, 1);
+}
+
 TEST_F(GameLife, TickBeforeAnyGameShowsNothing)
 {
     tick(1);

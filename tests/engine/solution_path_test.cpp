@@ -56,6 +56,8 @@ TEST_F(SolutionPaths, PathIsTheFirstInBoardIndexOrderAndAWordOffTheBoardHasNone)
     for (const char* word : {"ABA", "ABCD", "", "XXXXXXXXXXXXXXXXX"}) {
         EXPECT_EQ(solutionPath(word).length, 0) << word;
     }
+    useBoard("ABCD" "HGFE" "IJKL" "PONM");
+    EXPECT_EQ(solutionPath("ABCDEFGHIJKLMNOP").length, 16) << "a word over all sixteen tiles";
 }
 
 } // namespace

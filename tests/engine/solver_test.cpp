@@ -1,6 +1,9 @@
 // Solving: which dictionary words a board holds, traced over distinct adjacent tiles.
 #include "engine/solver.h"
 
+#include <cstring>
+#include <vector>
+
 #include "engine/dictionary.h"
 #include "engine/submission.h"
 #include "tests/fakes/engine_fixture.h"
@@ -107,6 +110,21 @@ TEST_F(Solver, AWordSpelledAlongTwoPathsStandsOnceOnEverySolve)
         solveBoard();
         EXPECT_EQ(solutionsText(), "ABC ABCD") << "solve " << solve;
     }
+}
+
+// The counts a solve lowers are put back exactly: more would leave later solves entering nodes
+// with nothing left to find, less would hide words from them.
+TEST_F(Solver, SolveLeavesTheIndexsCountsAsItFoundThem)
+{
+    useBoard("ABCDEFGHIJKLMNOP");
+    useDictionary({"AB", "ABC", "ABFE", "BA", "FG", "AB", "ZZ"});
+    solveBoard();
+    std::vector<TreeNode> laidOut = gameState.dictionaryIndex.nodes;
+    EXPECT_EQ(laidOut[0].wordsLeft, 6u) << "every word of the tree but the copy";
+    solveBoard();
+    const std::vector<TreeNode>& now = gameState.dictionaryIndex.nodes;
+    ASSERT_EQ(now.size(), laidOut.size());
+    EXPECT_EQ(std::memcmp(now.data(), laidOut.data(), now.size() * sizeof(TreeNode)), 0);
 }
 
 TEST_F(Solver, LowercaseOrOtherBytesNeverMatchTiles)

@@ -1,6 +1,7 @@
 // Word lists: words kept byte for byte, found by hash at their first slot, never beyond the count.
 #include "engine/word_list.h"
 
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,19 @@ TEST(WordLists, ManyWordsStoredBetweenLookupsAreAllFound)
         ASSERT_EQ(findWord(list, count, "W" + std::to_string(word)), word);
     }
     EXPECT_EQ(findWord(list, count, "W20000"), -1);
+}
+
+// A miss probes until it meets a free place: a table that fills up would never end one.
+TEST(WordLists, TableKeepsAFreePlaceSoThatAMissEndsAtEveryCount)
+{
+    WordList list;
+    int count = 0;
+    for (int word = 0; word < 70; ++word) {
+        storeWord(list, count, "W" + std::to_string(word));
+        ASSERT_EQ(findWord(list, count, "W" + std::to_string(word)), word);
+        ASSERT_GT(std::count(list.lookup.begin(), list.lookup.end(), 0u), 0) << count << " words";
+        EXPECT_EQ(findWord(list, count, "MISS"), -1);
+    }
 }
 
 } // namespace

@@ -386,6 +386,14 @@ TEST_F(HighScoreFile, TwoCopiesEachSavingAnEntryKeepBothAndTheTableShowsTheFile)
     EXPECT_TRUE(unsavedHighScores.empty());
 }
 
+TEST_F(HighScoreFile, NameOfExactlyThirtyBytesReachesTheFileWhole)
+{
+    const std::string name = "abcdefghijklmnopqrstuvwxyz0123";
+    ASSERT_TRUE(enterHighScore(name.c_str(), 5));
+    ASSERT_EQ(saveHighScores(), 0u);
+    EXPECT_EQ(readTestFile(HIGH_SCORE_FILE_NAME), name + "5\n");
+}
+
 TEST_F(HighScoreFile, SaveWithNothingNewWritesNothingAndOneCopyWritesWhatItShows)
 {
     const std::string handMade = line("high", 9) + line("low", 3);

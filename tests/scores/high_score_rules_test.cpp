@@ -103,6 +103,31 @@ TEST_F(HighScoreRules, UnsortedFullTableLosesItsLowestWhereverItStands)
     EXPECT_EQ(tableText(), "new:13 s15:15 s18:18 s21:21 s24:24 s27:27 s30:30 s33:33 s36:36 s39:39");
 }
 
+// Of entries with equal scores the newer stands above, whether it filled a free slot or took the
+// lowest entry's place, so that the older leaves the table first.
+TEST_F(HighScoreRules, OfTwoTiedLowestEntriesTheOlderLeavesFirst)
+{
+    useTable({3, 5, 7, 9, 11, 13, 15, 17, 19, 21});
+    EXPECT_TRUE(enterHighScore("new", 5));
+    EXPECT_TRUE(enterHighScore("next", 6));
+    EXPECT_EQ(tableText(), "new:5 next:6 s7:7 s9:9 s11:11 s13:13 s15:15 s17:17 s19:19 s21:21");
+    useTable({5, 7, 9, 11, 13, 15, 17, 19, 21});
+    EXPECT_TRUE(enterHighScore("new", 5));
+    EXPECT_TRUE(enterHighScore("next", 6));
+    EXPECT_EQ(tableText(), "new:5 next:6 s7:7 s9:9 s11:11 s13:13 s15:15 s17:17 s19:19 s21:21");
+}
+
+TEST_F(HighScoreRules, ShorterNameOverALongerOneKeepsNoneOfItsBytes)
+{
+    for (int slot = 0; slot < HIGH_SCORE_SLOTS; ++slot) {
+        std::memset(highScoreTable.highScoreNames[slot], 'a' + slot, HIGH_SCORE_NAME_LENGTH);
+        highScoreTable.highScoreScores[slot] = slot + 1;
+    }
+    highScoreTable.highScoreCount = HIGH_SCORE_SLOTS;
+    EXPECT_TRUE(enterHighScore("Bo", 99));
+    EXPECT_EQ(std::string(highScoreTable.highScoreNames[9], 30), "Bo" + std::string(28, '\0'));
+}
+
 TEST_F(HighScoreRules, ScoreThatNoLongerBeatsTheLowestIsRefused)
 {
     useTable({12, 15, 18, 21, 24, 27, 30, 33, 36, 39});

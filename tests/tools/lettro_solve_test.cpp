@@ -99,6 +99,14 @@ TEST(LettroSolve, BoardsThatAreNotSixteenLettersAreRefused)
     EXPECT_EQ(runSolver("").status, 2);
 }
 
+TEST(LettroSolve, BoardOfTheFirstAndLastLettersInEitherCaseIsTaken)
+{
+    std::string words = writeTestFile("ends.dic", "az\nza\n");
+    RunResult result = runSolver(shellQuoted(words) + " azAZbbbbbbbbbbbb");
+    EXPECT_EQ(result.status, 0) << result.errors;
+    EXPECT_EQ(result.output, "AZ\nZA\n");
+}
+
 TEST(LettroSolve, DictionaryBeyondTheCapacityKeepsItsFirst999999Words)
 {
     std::string bytes;

@@ -13,6 +13,7 @@
 #include "scores/high_score_table.h"
 #include "ui/board_geometry.h"
 #include "ui/child_dialogs.h"
+#include "ui/name_text.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
 #include "windows_test_support.h"
@@ -155,11 +156,26 @@ TEST_F(Dialogs, EnterNameCannotBeCancelledAndKeepsThirtyBytesOfAName)
     SendMessageA(enterName, WM_COMMAND, IDCANCEL, 0);
     SendMessageA(enterName, WM_CLOSE, 0, 0);
     ASSERT_TRUE(IsWindow(enterName)) << "only OK closes it";
-    SetDlgItemTextA(enterName, IDC_NAME_FIELD, "abcdefghijklmnopqrstuvwxyz0123456789ABCD");
+    typeInto(GetDlgItem(enterName, IDC_NAME_FIELD), "abcdefghijklmnopqrstuvwxyz01234");
+    EXPECT_EQ(controlText(enterName, IDC_NAME_FIELD), "abcdefghijklmnopqrstuvwxyz0123") << "the field takes 30 bytes";
     clickButton(enterName, IDC_NAME_OK);
     ASSERT_EQ(highScoreTable.highScoreCount, 1);
     EXPECT_EQ(std::string(highScoreTable.highScoreNames[0], 30), "abcdefghijklmnopqrstuvwxyz0123");
     EXPECT_TRUE(IsWindowEnabled(dialog));
+}
+
+// Shift-JIS 0x82 0xA0 is one letter, and its trail byte 0x82 also reads as a lead byte, so the text
+// is stepped through from its start; in UTF-8, 0xE2 0x82 0xAC is one letter.
+TEST(NameText, NameIsCutToThirtyBytesOnlyBetweenCharacters)
+{
+    std::string pairs = "a";
+    for (int letter = 0; letter < 15; ++letter) {
+        pairs += "\x82\x82";
+    }
+    EXPECT_EQ(wholeCharactersOf(std::string(29, 'a') + "\x82\xA0", 30, 932), std::string(29, 'a'));
+    EXPECT_EQ(wholeCharactersOf(pairs, 30, 932), pairs.substr(0, 29));
+    EXPECT_EQ(wholeCharactersOf(std::string(28, 'a') + "\xE2\x82\xAC", 30, CP_UTF8), std::string(28, 'a'));
+    EXPECT_EQ(wholeCharactersOf(std::string(31, '\xE9'), 30, 1252), std::string(30, '\xE9'));
 }
 
 TEST_F(Dialogs, EnterNameWithAnEmptyFieldStoresAnEmptyName)
@@ -381,10 +397,20 @@ TEST_F(Dialogs, DialogThatCannotBeCreatedLeavesTheMainWindowEnabled)
     EXPECT_TRUE(IsWindowEnabled(dialog));
 }
 
+// The word list's folder stands for the exe's: Help looks for the document there, whatever the working folder.
 TEST_F(Dialogs, HelpOpensTheDocumentInTheViewerAndLeavesTheCountdownAlone)
 {
     open();
-    ASSERT_TRUE(CopyFileA(HELP_DOCUMENT, (workingFolder() + "\\Lettro.chm").c_str(), FALSE));
+    std::string document = workingFolder() + "\\Lettro.chm";
+    answerNextMessageBox();
+    SendMessageA(dialog, WM_COMMAND, IDM_HELP, 0);
+    char reason[256] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_FILE_NOT_FOUND, 0, reason, sizeof reason, nullptr);
+    EXPECT_EQ(lastAnsweredBox().text, "The help could not be opened:\r\n" + document + "\r\n\r\n" +
+                                          std::string(reason).substr(0, std::strcspn(reason, "\r\n")));
+    EXPECT_EQ(lastAnsweredBox().title, "Error");
+    EXPECT_EQ(lastAnsweredBox().owner, dialog);
+    ASSERT_TRUE(CopyFileA(HELP_DOCUMENT, document.c_str(), FALSE));
     SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
     SendMessageA(dialog, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
     SendMessageA(dialog, WM_COMMAND, IDM_HELP, 0);

@@ -260,6 +260,7 @@ TEST_F(MainWindow, ClosingOrSessionEndWhileEnterNameIsOpenEntersTheNameTypedSoFa
     EXPECT_EQ(savedTable(), scoreLine("Kim", 1));
     EXPECT_EQ(FindWindowA(nullptr, "Enter Name"), nullptr);
     ShowWindow(dialog, SW_SHOW);
+    gameState.leaving = false; // the same window, as if the program had started again
     finishGameScoringOne();
     typeInto(GetDlgItem(FindWindowA(nullptr, "Enter Name"), IDC_NAME_FIELD), "Eve");
     answerNextMessageBox();
@@ -297,6 +298,34 @@ TEST_F(MainWindow, FileHeldByAnotherProgramIsKeptAndRetrySavesOnceItLetsGo)
               std::string::npos);
     EXPECT_EQ(answeredBoxCount(), 1);
     EXPECT_EQ(savedTable(), scoreLine("Zoe", 1) + scoreLine("Old", 7));
+}
+
+// KillTimer leaves a tick already posted in the queue: Exit's Retry box runs a loop that takes it, and
+// at the session's end it comes after.
+TEST_F(MainWindow, LeavingStopsTheClockSoNoGameEndsMeanwhile)
+{
+    command(IDM_NEW_GAME);
+    tick(179);
+    std::string tableFile = workingFolder() + "\\High Scores.dat";
+    ASSERT_TRUE(CreateDirectoryA(tableFile.c_str(), nullptr)) << "a folder in its place: the save fails";
+    enterHighScore("Ann", 4);
+    PostMessageA(dialog, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
+    bool timerRunning = true;
+    answerNextMessageBox(IDCANCEL, [this, &timerRunning] { timerRunning = KillTimer(dialog, COUNTDOWN_TIMER_ID); });
+    command(IDM_EXIT);
+    EXPECT_FALSE(timerRunning) << "the countdown stops before the save";
+    EXPECT_EQ(answeredBoxCount(), 1) << "no closing box after Exit";
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "0:01");
+    RemoveDirectoryA(tableFile.c_str());
+    gameState.leaving = false; // the same window, as if the program had started again
+    command(IDM_NEW_GAME);
+    tick(179);
+    PostMessageA(dialog, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
+    answerNextMessageBox();
+    SendMessageA(dialog, WM_ENDSESSION, TRUE, 0);
+    pumpMessages();
+    EXPECT_EQ(answeredBoxCount(), 0) << "no closing box after the session's end";
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "0:01");
 }
 
 TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)
