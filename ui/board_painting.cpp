@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "ui/board_control.h"
 #include "ui/board_geometry.h"
 #include "ui/error_box.h"
 #include "ui/resources/resource_ids.h"
@@ -204,8 +205,11 @@ void paintBoard(HWND hwnd, HWND wordField)
             drawMarkedTile(target, paintSlot, tilePositions[tile], tilePositions[TILE_COUNT + tile], place);
         }
     }
+    drawFocusMark(target);
     endTilePaint(hwnd);
-    SetFocus(wordField);
+    if (!boardHasFocus()) {
+        SetFocus(wordField);
+    }
 }
 
 void markSolutionPath(const SolutionPath& path)

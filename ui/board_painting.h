@@ -12,7 +12,8 @@ extern HBITMAP tileBitmaps[LETTER_COUNT];
 // Loads the 26 images in letterOrder order; each one missing gets its own error box.
 void loadTileBitmaps();
 
-// The body of WM_PAINT while a board is dealt; gives the word field the focus afterwards.
+// The body of WM_PAINT while a board is dealt; gives the word field the focus afterwards, unless
+// the board control holds it.
 void paintBoard(HWND hwnd, HWND wordField);
 
 // The path of the word selected in Solutions, shown on the board from the next paint on: each of

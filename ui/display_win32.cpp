@@ -3,6 +3,7 @@
 
 #include "engine/display.h"
 #include "engine/game_life.h"
+#include "ui/board_control.h"
 #include "ui/board_painting.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/score_keeping.h"
@@ -56,9 +57,12 @@ void clearWordField()
     SetDlgItemTextA(mainWindow, IDC_WORD_FIELD, "");
 }
 
+// A word handed in with Enter from the board leaves the focus there, for the next word's picks.
 void focusWordField()
 {
-    SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
+    if (!boardHasFocus()) {
+        SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
+    }
 }
 
 void enableWordEntry(bool enabled)
@@ -95,7 +99,9 @@ void enableSolutions(bool enabled)
     EnableMenuItem(GetMenu(mainWindow), IDM_SOLUTIONS, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+// Called at every deal: from the first one on, the board can take the focus.
 void requestBoardRepaint()
 {
+    enableBoard();
     InvalidateRect(mainWindow, nullptr, FALSE);
 }

@@ -9,6 +9,7 @@
 #include "scores/high_score_table.h"
 #include "scores/high_scores_dialog.h"
 #include "ui/about_box.h"
+#include "ui/board_control.h"
 #include "ui/board_painting.h"
 #include "ui/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
@@ -43,6 +44,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     SendMessageA(timeDisplay, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(START_TIME_TEXT));
     showStatus(START_STATUS_TEXT);
     loadTileBitmaps();
+    placeBoardControl();
     gameState.boardDealt = false;
     EnableWindow(wordField, FALSE);
     EnableWindow(GetDlgItem(hwnd, IDC_SUBMIT), FALSE);

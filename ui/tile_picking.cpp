@@ -21,7 +21,38 @@ void keepCaretAtTheEnd(std::size_t length)
 {
     WPARAM end = static_cast<WPARAM>(length);
     SendDlgItemMessageA(mainWindow, IDC_WORD_FIELD, EM_SETSEL, end, static_cast<LPARAM>(end));
-    SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
+}
+
+// The word with the tile at `cell` picked or taken back; false when nothing changes.
+bool changePick(int cell, std::string& word)
+{
+    char letter = gameState.board[cell];
+    if (gameState.picked[cell] != 0) {
+        // Unpicking goes by letter: only a word that ends with this tile's letter gives it back.
+        if (word.empty() || word.back() != letter) {
+            return false;
+        }
+        word.pop_back();
+        gameState.picked[cell] = 0;
+    } else {
+        // Before the first deal a tile holds the zero character, which leaves the text as it is.
+        word += letter;
+        gameState.picked[cell] = 1;
+    }
+    return true;
+}
+
+void pickCellIn(HWND window, int cell, PickSource source)
+{
+    std::string word = readWordField();
+    if (!changePick(cell, word)) {
+        return;
+    }
+    SetDlgItemTextA(window, IDC_WORD_FIELD, word.c_str());
+    keepCaretAtTheEnd(std::string(word.c_str()).size());
+    if (source == PICKED_BY_CLICK) {
+        SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
+    }
 }
 
 } // namespace
@@ -31,21 +62,10 @@ void pickTile(int x, int y, HWND window)
     if (!isOnBoard(x, y)) {
         return;
     }
-    int cell = boardIndex((x - BOARD_ORIGIN) / TILE_PIXELS, (y - BOARD_ORIGIN) / TILE_PIXELS);
-    char letter = gameState.board[cell];
-    std::string word = readWordField();
-    if (gameState.picked[cell] != 0) {
-        // Unpicking goes by letter: only a word that ends with this tile's letter gives it back.
-        if (word.empty() || word.back() != letter) {
-            return;
-        }
-        word.pop_back();
-        gameState.picked[cell] = 0;
-    } else {
-        // Before the first deal a tile holds the zero character, which leaves the text as it is.
-        word += letter;
-        gameState.picked[cell] = 1;
-    }
-    SetDlgItemTextA(window, IDC_WORD_FIELD, word.c_str());
-    keepCaretAtTheEnd(std::string(word.c_str()).size());
+    pickCellIn(window, boardIndex((x - BOARD_ORIGIN) / TILE_PIXELS, (y - BOARD_ORIGIN) / TILE_PIXELS), PICKED_BY_CLICK);
+}
+
+void pickCell(int cell, PickSource source)
+{
+    pickCellIn(mainWindow, cell, source);
 }

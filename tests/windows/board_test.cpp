@@ -42,6 +42,11 @@ class Board : public ::testing::Test {
     {
         return controlText(dialog, IDC_WORD_FIELD);
     }
+
+    HWND control(int id)
+    {
+        return GetDlgItem(dialog, id);
+    }
 };
 
 TEST_F(Board, EachSquareShowsItsOwnLettersImage)
@@ -133,6 +138,72 @@ TEST_F(Board, DoubleClickOnATilePicksItThenHandsTheWordIn)
     for (char pick : gameState.picked) {
         EXPECT_EQ(pick, 0);
     }
+}
+
+// ---- the board from the keyboard ----
+
+TEST_F(Board, TabGoesRoundTheWordFieldSubmitTheBoardAndTheList)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    ASSERT_EQ(GetFocus(), control(IDC_WORD_FIELD));
+    for (int id : {IDC_SUBMIT, IDC_BOARD, IDC_FOUND_WORDS, IDC_WORD_FIELD}) {
+        pressKey(VK_TAB);
+        EXPECT_EQ(GetFocus(), control(id)) << "Tab to control " << id;
+    }
+    pressKey(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), control(IDC_FOUND_WORDS)) << "Shift+Tab goes back";
+}
+
+TEST_F(Board, SpaceAndTheArrowsPickFromTheBoardWithoutWrappingAndEnterHandsTheWordIn)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    SetFocus(control(IDC_BOARD));
+    pressKey(VK_SPACE);
+    pressKey(VK_DOWN);
+    pressKey(VK_SPACE);
+    EXPECT_EQ(field(), "AE");
+    EXPECT_EQ(GetFocus(), control(IDC_BOARD)) << "a pick from the board leaves the focus there";
+    pressKey(VK_LEFT);
+    pressKey(VK_SPACE);
+    EXPECT_EQ(field(), "A") << "no wrapping: the mark stayed on the E, whose pick is taken back";
+    pressKey(VK_RETURN);
+    EXPECT_EQ(gameState.enteredCount, 1) << "Enter hands the word in";
+    EXPECT_EQ(field(), "");
+    EXPECT_EQ(GetFocus(), control(IDC_BOARD));
+}
+
+TEST_F(Board, LetterTypedAwayFromTheWordFieldLandsInIt)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    pressMouseAt(dialog, 80, 80);
+    for (int id : {IDC_SUBMIT, IDC_BOARD, IDC_FOUND_WORDS}) {
+        SetFocus(control(id));
+        typeKeys("b");
+        EXPECT_EQ(GetFocus(), control(IDC_WORD_FIELD)) << "from control " << id;
+    }
+    EXPECT_EQ(field(), "Abbb") << "each letter at the end of the word";
+}
+
+// SendInput reaches the window under the cursor as a player's click does: the board control.
+TEST_F(Board, RealClickOnATileReachesThePickingThroughTheBoardControl)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    SetForegroundWindow(dialog);
+    POINT point = {BOARD_ORIGIN + TILE_PIXELS + 30, BOARD_ORIGIN + 30};
+    ASSERT_EQ(ChildWindowFromPointEx(dialog, point, CWP_ALL), control(IDC_BOARD)) << "the control covers the B";
+    ClientToScreen(dialog, &point);
+    SetCursorPos(point.x, point.y);
+    INPUT press[2] = {};
+    press[0].type = press[1].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ASSERT_EQ(SendInput(2, press, sizeof press[0]), 2u);
+    for (int wait = 0; wait < 250 && field().empty(); ++wait) {
+        Sleep(20);
+        pumpMessages();
+    }
+    EXPECT_EQ(field(), "B");
+    EXPECT_EQ(GetFocus(), control(IDC_WORD_FIELD)) << "a click hands the focus to the word field, not the board";
 }
 
 } // namespace

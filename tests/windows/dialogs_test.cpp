@@ -179,29 +179,6 @@ TEST_F(Dialogs, GameEndingWhileHighScoresIsOpenOpensEnterNameBesideIt)
     EXPECT_STREQ(highScoreTable.highScoreNames[0], "Zed");
 }
 
-// A key as the keyboard delivers it: posted to the control that has the focus.
-void pressKey(WPARAM key, bool shift = false)
-{
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-    HWND focus = GetFocus();
-    PostMessageA(focus, WM_KEYDOWN, key, 1);
-    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
-    pumpMessages();
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-}
-
-void typeKeys(const std::string& text)
-{
-    for (char c : text) {
-        PostMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(c), 1);
-    }
-    pumpMessages();
-}
-
 TEST_F(Dialogs, KeyboardMovesTheFocusAndEnterPressesOkInEveryChildDialog)
 {
     open();

@@ -145,6 +145,28 @@ void typeInto(HWND control, const std::string& text)
     }
 }
 
+void pressKey(WPARAM key, bool shift)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    HWND focus = GetFocus();
+    PostMessageA(focus, WM_KEYDOWN, key, 1);
+    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+    pumpMessages();
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+void typeKeys(const std::string& text)
+{
+    for (char c : text) {
+        PostMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(c), 1);
+    }
+    pumpMessages();
+}
+
 void clickButton(HWND dialog, int id)
 {
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
@@ -182,10 +204,14 @@ void pressMouseAt(HWND dialog, int x, int y, UINT message)
     pumpMessages();
 }
 
+// The main window's keys go through its dialog manager first, as in DialogBox's own loop.
 void pumpMessages()
 {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (IsWindow(mainWindow) && IsDialogMessageA(mainWindow, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -29,6 +29,10 @@ std::string scoreLine(const std::string& name, int score);
 // Keys as the player types them: one WM_CHAR per character to the control.
 void typeInto(HWND control, const std::string& text);
 
+// Keys as the keyboard delivers them: posted to the control that has the focus, then handled.
+void pressKey(WPARAM key, bool shift = false);
+void typeKeys(const std::string& text);
+
 // A click on a button, as the player makes it.
 void clickButton(HWND dialog, int id);
 
