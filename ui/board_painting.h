@@ -18,9 +18,14 @@ void paintBoard(HWND hwnd, HWND wordField);
 
 // The path of the word selected in Solutions, shown on the board from the next paint on: each of
 // its tiles tinted and framed, with its place in the word in the top-left corner, so that a word
-// that uses one letter twice reads in order. Cleared, the board shows its plain tiles again.
+// that uses one letter twice reads in order. Cleared, the board shows its plain tiles again, or
+// the picked tiles marked the same way (tile_picking.h).
 void markSolutionPath(const SolutionPath& path);
 void clearSolutionPath();
+
+// Paint again, from the next paint on: the whole board, or the tile at `cell` (board index).
+void invalidateBoard();
+void repaintTile(int cell);
 
 // Begins a paint of `hwnd` with a memory context ready for drawTile; endTilePaint finishes it.
 HDC beginTilePaint(HWND hwnd);

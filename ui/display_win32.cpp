@@ -52,9 +52,11 @@ std::string readWordField()
     return typed;
 }
 
+// Every submission empties the field and clears the picks: their marks go with them.
 void clearWordField()
 {
     SetDlgItemTextA(mainWindow, IDC_WORD_FIELD, "");
+    invalidateBoard();
 }
 
 // A word handed in with Enter from the board leaves the focus there, for the next word's picks.

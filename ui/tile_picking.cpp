@@ -6,10 +6,15 @@
 #include "engine/display.h"
 #include "engine/game_state.h"
 #include "ui/board_geometry.h"
+#include "ui/board_painting.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
 
 namespace {
+
+// The place in the word (from 1) that each picked tile took when it was picked, by board index;
+// read only while the tile is picked, so the engine's clearing of the picks clears them too.
+int pickPlaces[TILE_COUNT];
 
 bool isOnBoard(int x, int y)
 {
@@ -48,8 +53,11 @@ void pickCellIn(HWND window, int cell, PickSource source)
     if (!changePick(cell, word)) {
         return;
     }
+    std::size_t length = std::string(word.c_str()).size();
+    pickPlaces[cell] = static_cast<int>(length);
     SetDlgItemTextA(window, IDC_WORD_FIELD, word.c_str());
-    keepCaretAtTheEnd(std::string(word.c_str()).size());
+    keepCaretAtTheEnd(length);
+    repaintTile(cell);
     if (source == PICKED_BY_CLICK) {
         SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
     }
@@ -68,4 +76,9 @@ void pickTile(int x, int y, HWND window)
 void pickCell(int cell, PickSource source)
 {
     pickCellIn(mainWindow, cell, source);
+}
+
+int pickedPlace(int cell)
+{
+    return gameState.picked[cell] != 0 ? pickPlaces[cell] : 0;
 }

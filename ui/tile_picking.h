@@ -12,3 +12,6 @@ void pickTile(int x, int y, HWND window);
 // The tile at `cell` (by column) picked or taken back by the same rules. A click hands the focus
 // to the word field; a pick from the board control leaves it on the board.
 void pickCell(int cell, PickSource source);
+
+// The place in the word that the tile at `cell` took when it was picked, or 0 while it is not.
+int pickedPlace(int cell);

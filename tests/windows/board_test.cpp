@@ -5,6 +5,8 @@
 #include "engine/solver.h"
 #include "engine/game_state.h"
 #include "ui/board_geometry.h"
+#include "ui/board_painting.h"
+#include "ui/window_colours.h"
 #include "ui/resources/resource_ids.h"
 #include "windows_test_support.h"
 
@@ -138,6 +140,35 @@ TEST_F(Board, DoubleClickOnATilePicksItThenHandsTheWordIn)
     for (char pick : gameState.picked) {
         EXPECT_EQ(pick, 0);
     }
+}
+
+// The marks of the picks are those that Solutions gives a word's path: the same tiles in the same order.
+TEST_F(Board, PickedTilesAreMarkedInTheirOrderUntilTheWordIsHandedIn)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    pressMouseAt(dialog, 200, 80);
+    pressMouseAt(dialog, 80, 80);
+    EXPECT_EQ(changedTilesOf(dialog), (std::vector<int>{0, 2}));
+    std::vector<unsigned> c = screenSquare(dialog, 190, 70), a = screenSquare(dialog, 70, 70);
+    SendMessageA(dialog, WM_COMMAND, IDC_SUBMIT, 0);
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{}) << "handing the word in clears them";
+    markSolutionPath(SolutionPath{{boardIndex(2, 0), boardIndex(0, 0)}, 2});
+    UpdateWindow(dialog);
+    EXPECT_TRUE(screenSquare(dialog, 190, 70) == c) << "C marked first";
+    EXPECT_TRUE(screenSquare(dialog, 70, 70) == a) << "A marked second";
+    clearSolutionPath();
+}
+
+TEST_F(Board, MarksTakeTheSystemsHighlightUnderHighContrast)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    highContrastOn = true;
+    pressMouseAt(dialog, 80, 80);
+    UpdateWindow(dialog);
+    COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    unsigned frame = GetRValue(highlight) << 16 | GetGValue(highlight) << 8 | GetBValue(highlight);
+    EXPECT_EQ(screenSquare(dialog, 70, 70)[30 * 60], frame) << "the left edge of the frame";
+    highContrastOn = false;
 }
 
 // ---- the board from the keyboard ----

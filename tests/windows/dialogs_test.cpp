@@ -67,18 +67,9 @@ class Dialogs : public ::testing::Test {
         pumpMessages();
     }
 
-    // The board's tiles in reading order whose square on screen is not their plain image.
     std::vector<int> changedTiles()
     {
-        UpdateWindow(dialog);
-        std::vector<int> changed;
-        for (int tile = 0; tile < TILE_COUNT; ++tile) {
-            int slot = static_cast<int>(std::string(letterOrder).find(gameState.tileLetters[tile]));
-            if (screenSquare(dialog, tilePositions[tile], tilePositions[TILE_COUNT + tile]) != shrunkTile(slot)) {
-                changed.push_back(tile);
-            }
-        }
-        return changed;
+        return changedTilesOf(dialog);
     }
 
     // Opens Solutions and checks that it lies clear of the board, within the monitor's work area.

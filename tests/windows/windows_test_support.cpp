@@ -3,8 +3,10 @@
 
 #include <cstdio>
 
+#include "engine/deal.h"
 #include "engine/game_state.h"
 #include "scores/high_score_table.h"
+#include "ui/board_geometry.h"
 #include "ui/board_painting.h"
 #include "ui/main_window.h"
 #include "ui/resources/resource_ids.h"
@@ -276,4 +278,17 @@ std::vector<unsigned> shrunkTile(int slot)
     SelectObject(imageContext, kept);
     DeleteDC(imageContext);
     return canvasPixels(context, canvas, bits);
+}
+
+std::vector<int> changedTilesOf(HWND dialog)
+{
+    UpdateWindow(dialog);
+    std::vector<int> changed;
+    for (int tile = 0; tile < TILE_COUNT; ++tile) {
+        int slot = static_cast<int>(std::string(letterOrder).find(gameState.tileLetters[tile]));
+        if (screenSquare(dialog, tilePositions[tile], tilePositions[TILE_COUNT + tile]) != shrunkTile(slot)) {
+            changed.push_back(tile);
+        }
+    }
+    return changed;
 }

@@ -62,3 +62,6 @@ std::vector<unsigned> screenSquare(HWND window, int x, int y);
 
 // The image of tile slot `slot` shrunk onto 60 x 60 the way the board paints it.
 std::vector<unsigned> shrunkTile(int slot);
+
+// The board's tiles in reading order whose square on screen is not their plain image, once painted.
+std::vector<int> changedTilesOf(HWND dialog);
