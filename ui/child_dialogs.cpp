@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/main_window_keys.h"
+#include "ui/game_keys.h"
 #include "ui/ui_state.h"
 
 namespace {
@@ -31,7 +31,7 @@ LRESULT CALLBACK childDialogKeyboardProc(int code, WPARAM removal, LPARAM messag
     MSG* taken = reinterpret_cast<MSG*>(message);
     if (code == HC_ACTION && removal == PM_REMOVE && taken->message >= WM_KEYFIRST && taken->message <= WM_KEYLAST) {
         HWND child = childDialogOf(taken->hwnd);
-        if (takeMainWindowKey(taken) || (child != nullptr && IsDialogMessageA(child, taken))) {
+        if (takeGameKey(taken) || (child != nullptr && IsDialogMessageA(child, taken))) {
             taken->message = WM_NULL;
         }
     }

@@ -9,7 +9,7 @@ void openChildDialog(int templateId, DLGPROC procedure, LPARAM parameter);
 
 // Gives the open child dialogs their keyboard (Enter, Tab, Shift+Tab) in whatever message loop
 // runs: the main window's modal loop serves only the main window's. The same hook takes the main
-// window's own keys (main_window_keys.h). Installed once per thread.
+// window's own keys (game_keys.h). Installed once per thread.
 void installChildDialogKeyboard();
 
 // Ends the dialog and gives the main window its input back.

@@ -5,6 +5,7 @@
 #include "engine/game_life.h"
 #include "ui/board_control.h"
 #include "ui/board_painting.h"
+#include "ui/game_keys.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/score_keeping.h"
 #include "ui/ui_state.h"
@@ -88,6 +89,7 @@ void stopCountdownTimer()
 void showClosingMessage(const char* text, int finishedScore)
 {
     std::size_t held = holdFinishedScore(finishedScore);
+    guardKeysFromNow();
     MessageBoxA(nullptr, text, CLOSING_TITLE, MB_OK);
     offerHeldScore(held);
 }

@@ -163,6 +163,10 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
     case WM_REPORT_WORD_LIST:
         reportUnusableWordList(hwnd);
         return TRUE;
+    case WM_HELP:
+        // F1, as the system delivers it.
+        openHelp(hwnd);
+        return TRUE;
     case WM_LBUTTONDOWN:
         pickTileUnderCursor(hwnd);
         return FALSE;

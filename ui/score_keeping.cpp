@@ -7,6 +7,7 @@
 #include "scores/high_score_table.h"
 #include "scores/save_failure_report.h"
 #include "ui/child_dialogs.h"
+#include "ui/game_keys.h"
 #include "ui/resources/resource_ids.h"
 
 namespace {
@@ -53,6 +54,7 @@ void offerHeldScore(std::size_t held)
     heldScores.erase(heldScores.begin() + static_cast<std::ptrdiff_t>(held));
     if (scoreQualifies(finishedScore)) {
         openChildDialog(IDD_ENTER_NAME, enterNameDialogProc, static_cast<LPARAM>(finishedScore));
+        guardKeysFromNow();
     }
 }
 

@@ -298,6 +298,13 @@ wait_for_text() {
     wait_until 10 text_is "$1" "$2" "$3" || fail "control $2 of \"$1\" shows \"$(text_of "$2")\", expected \"$3\""
 }
 
+# Waits for "Enter Name" and for the moment after it appears in which the game drops every key,
+# so that keys typed for the game never become the name.
+wait_for_name_entry() {
+    wait_for_window "Enter Name" 10
+    sleep 1
+}
+
 # ----- The High Scores dialog ------------------------------------------------------------------
 
 # High Scores from the File menu (Alt+F, H), on screen and read.

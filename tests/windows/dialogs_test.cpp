@@ -192,6 +192,7 @@ TEST_F(Dialogs, KeyboardMovesTheFocusAndEnterPressesOkInEveryChildDialog)
     }
     finishGameScoringOne();
     HWND enterName = FindWindowA(nullptr, "Enter Name");
+    pauseAfterTheGamesEnd();
     typeKeys("Kim");
     pressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), GetDlgItem(enterName, IDC_NAME_OK));
@@ -267,6 +268,7 @@ TEST_F(Dialogs, SolutionsAreOfferedFromTheEndOfAGameToTheNextAndShowTheEndedBoar
     std::vector<std::string> lines = solutionLines();
     EXPECT_EQ(listItems(GetDlgItem(solutions, IDC_SOLUTIONS_LIST)), lines);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "* " + std::string(1, gameState.tileLetters[0])), 1);
+    pauseAfterTheGamesEnd();
     pressKey(VK_RETURN);
     EXPECT_FALSE(IsWindow(solutions));
     EXPECT_TRUE(IsWindowEnabled(dialog));
@@ -302,6 +304,7 @@ TEST_F(Dialogs, SolutionsOpensBesideTheBoardAndMarksTheSelectedWordUntilClosedOr
         ASSERT_TRUE(a[pixel] != 0 || (third[pixel] & 0x808080) == 0) << "the A stays dark, pixel " << pixel;
     }
     SetFocus(list);
+    pauseAfterTheGamesEnd();
     pressKey(VK_DOWN);
     EXPECT_EQ(changedTiles(), (std::vector<int>{1, 2, 3})) << "CAB replaces ABA";
     clickButton(solutions, IDOK);

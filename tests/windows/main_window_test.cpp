@@ -18,6 +18,8 @@ namespace {
 // Every letter is a word, so each tile of any board is a solution.
 const char EVERY_LETTER[] = "a b c d e f g h i j k l m n o p q r s t u v w x y z";
 const std::string BLANK_STATUS(13, ' ');
+// Whether the closing box was on screen at each Enter pressed on it.
+std::vector<bool> closingBoxShownAtEnter;
 
 std::string savedTable()
 {
@@ -290,6 +292,41 @@ TEST_F(MainWindow, FileHeldByAnotherProgramIsKeptAndRetrySavesOnceItLetsGo)
               std::string::npos);
     EXPECT_EQ(answeredBoxCount(), 1);
     EXPECT_EQ(savedTable(), scoreLine("Zoe", 1) + scoreLine("Old", 7));
+}
+
+TEST_F(MainWindow, F2Deals)
+{
+    SetFocus(control(IDC_FOUND_WORDS));
+    pressKey(VK_F2);
+    pumpMessages();
+    EXPECT_TRUE(gameState.boardDealt);
+    EXPECT_TRUE(IsWindowEnabled(control(IDC_WORD_FIELD)));
+}
+
+// Enter as the keyboard delivers it to the closing box, to the control that has the focus there.
+void CALLBACK pressEnterOnTheClosingBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND box = FindWindowA(nullptr, "Congratulations");
+    closingBoxShownAtEnter.push_back(box != nullptr);
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(GetFocus(), WM_KEYUP, VK_RETURN, 0xC0000001);
+}
+
+// Enter at 0.3 s after the box appears is taken for a key meant for the game; at 1 s it answers.
+TEST_F(MainWindow, EnterRightAfterTheClosingBoxAppearsDoesNotDismissIt)
+{
+    command(IDM_NEW_GAME);
+    tick(179);
+    closingBoxShownAtEnter.clear();
+    stopAnsweringMessageBoxes();
+    UINT_PTR early = SetTimer(nullptr, 0, 300, pressEnterOnTheClosingBox);
+    UINT_PTR late = SetTimer(nullptr, 0, 1000, pressEnterOnTheClosingBox);
+    tick(1);
+    KillTimer(nullptr, early);
+    KillTimer(nullptr, late);
+    EXPECT_EQ(closingBoxShownAtEnter, (std::vector<bool>{true, true})) << "the box was there at 0.3 s and at 1 s";
+    EXPECT_EQ(FindWindowA(nullptr, "Congratulations"), nullptr) << "the second Enter dismissed it";
 }
 
 TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)

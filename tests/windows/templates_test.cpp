@@ -237,12 +237,12 @@ TEST(Templates, MainMenu)
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(303));
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(describeMenu(menu), "&File\n"
-                                  "  &New Game 40000\n"
+                                  "  &New Game\tF2 40000\n"
                                   "  &High Scores 40003\n"
                                   "  &Solutions 40005 grayed\n"
                                   "  E&xit 40001\n"
                                   "Help\n"
-                                  "  Help 40004\n"
+                                  "  Help\tF1 40004\n"
                                   "  About 40002\n");
     DestroyMenu(menu);
 }

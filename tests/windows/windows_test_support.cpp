@@ -8,6 +8,7 @@
 #include "scores/high_score_table.h"
 #include "ui/board_geometry.h"
 #include "ui/board_painting.h"
+#include "ui/game_keys.h"
 #include "ui/main_window.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
@@ -78,6 +79,7 @@ std::string prepareWorkingFolder(const std::string& highScores)
     gameState = GameState();
     highScoreTable = HighScoreTable();
     unsavedHighScores.clear();
+    keyGuardOn = false;
     currentFolder = makeWorkingFolder();
     SetCurrentDirectoryA(currentFolder.c_str());
     gameState.dictionaryPath = currentFolder + "\\words.dic";
@@ -195,6 +197,17 @@ AnsweredBox lastAnsweredBox()
 int answeredBoxCount()
 {
     return answeredCount;
+}
+
+void stopAnsweringMessageBoxes()
+{
+    KillTimer(nullptr, answerTimer);
+    answerTimer = 0;
+}
+
+void pauseAfterTheGamesEnd()
+{
+    Sleep(800);
 }
 
 void pressMouseAt(HWND dialog, int x, int y, UINT message)

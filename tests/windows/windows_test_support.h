@@ -50,6 +50,11 @@ struct AnsweredBox {
 void answerNextMessageBox(int button = IDOK, std::function<void()> beforeAnswering = nullptr);
 AnsweredBox lastAnsweredBox();
 int answeredBoxCount();
+void stopAnsweringMessageBoxes();
+
+// A player's pause once a game has ended: keys typed in the first ¾ of a second after the closing
+// box or Enter Name appears are dropped.
+void pauseAfterTheGamesEnd();
 
 // A press of the left button at client pixel (x, y) of the dialog: the cursor is moved there first.
 void pressMouseAt(HWND dialog, int x, int y, UINT message = WM_LBUTTONDOWN);
