@@ -3,6 +3,7 @@
 #include "ui/board_control.h"
 
 #include "engine/game_state.h"
+#include "ui/board_accessibility.h"
 #include "ui/board_geometry.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/tile_picking.h"
@@ -52,6 +53,7 @@ void moveFocusMark(int columnStep, int rowStep)
     toggleFocusMark();
     focusTile = row * BOARD_SIZE + column;
     toggleFocusMark();
+    raiseCellFocus(focusTile);
 }
 
 void takeKey(WPARAM key)
@@ -77,6 +79,18 @@ void takeKey(WPARAM key)
     }
 }
 
+// The table that screen readers read, for the client area; the system's own objects for the rest.
+// The object id is compared as 32 bits, as Microsoft asks: on 64-bit Windows it can arrive
+// sign-extended or not.
+LRESULT answerObject(HWND board, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT answer = 0;
+    if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+        answer = answerBoardObject(wParam);
+    }
+    return answer != 0 ? answer : DefWindowProcA(board, WM_GETOBJECT, wParam, lParam);
+}
+
 // Enter is left to the dialog manager, which presses Submit with it as everywhere else.
 LRESULT CALLBACK boardProc(HWND board, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -89,9 +103,15 @@ LRESULT CALLBACK boardProc(HWND board, UINT message, WPARAM wParam, LPARAM lPara
         takeKey(wParam);
         return 0;
     case WM_SETFOCUS:
+        toggleFocusMark();
+        // After the system's own focus event for the control: the reader moves on to the cell.
+        raiseCellFocus(focusTile);
+        return 0;
     case WM_KILLFOCUS:
         toggleFocusMark();
         return 0;
+    case WM_GETOBJECT:
+        return answerObject(board, wParam, lParam);
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT:

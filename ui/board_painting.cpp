@@ -99,15 +99,7 @@ COLORREF placeColour()
 // none. While Solutions marks a word's path, the picks' marks give way to it: both look alike.
 int markedPlace(int cell)
 {
-    if (markedPath.length == 0) {
-        return pickedPlace(cell);
-    }
-    for (int step = 0; step < markedPath.length; ++step) {
-        if (markedPath.cells[step] == cell) {
-            return step + 1;
-        }
-    }
-    return 0;
+    return markedPath.length == 0 ? pickedPlace(cell) : solutionPathPlace(cell);
 }
 
 // Washes the tile on `canvas` with MARK_WASH, blended from a one-pixel bitmap of that colour.
@@ -171,6 +163,16 @@ void drawMarkedTile(HDC target, int slot, int x, int y, int place)
 }
 
 } // namespace
+
+int solutionPathPlace(int cell)
+{
+    for (int step = 0; step < markedPath.length; ++step) {
+        if (markedPath.cells[step] == cell) {
+            return step + 1;
+        }
+    }
+    return 0;
+}
 
 void loadTileBitmaps()
 {

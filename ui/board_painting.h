@@ -23,6 +23,9 @@ void paintBoard(HWND hwnd, HWND wordField);
 void markSolutionPath(const SolutionPath& path);
 void clearSolutionPath();
 
+// The place in the word selected in Solutions (from 1) of the tile at `cell`, or 0 off its path.
+int solutionPathPlace(int cell);
+
 // Paint again, from the next paint on: the whole board, or the tile at `cell` (board index).
 void invalidateBoard();
 void repaintTile(int cell);

@@ -3,6 +3,7 @@
 
 #include "engine/display.h"
 #include "engine/game_life.h"
+#include "ui/board_accessibility.h"
 #include "ui/board_control.h"
 #include "ui/board_painting.h"
 #include "ui/game_keys.h"
@@ -108,4 +109,5 @@ void requestBoardRepaint()
 {
     enableBoard();
     InvalidateRect(mainWindow, nullptr, FALSE);
+    raiseNewBoard();
 }

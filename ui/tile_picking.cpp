@@ -5,6 +5,7 @@
 
 #include "engine/display.h"
 #include "engine/game_state.h"
+#include "ui/board_accessibility.h"
 #include "ui/board_geometry.h"
 #include "ui/board_painting.h"
 #include "ui/resources/resource_ids.h"
@@ -58,6 +59,7 @@ void pickCellIn(HWND window, int cell, PickSource source)
     SetDlgItemTextA(window, IDC_WORD_FIELD, word.c_str());
     keepCaretAtTheEnd(length);
     repaintTile(cell);
+    raiseCellStateChange(cell % BOARD_SIZE * BOARD_SIZE + cell / BOARD_SIZE); // its reading-order place
     if (source == PICKED_BY_CLICK) {
         SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
     }

@@ -12,6 +12,56 @@
 
 namespace {
 
+// ---- reading the board as a screen reader does, through MSAA ----
+
+LONG numberOf(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*))
+{
+    VARIANT value;
+    VariantInit(&value);
+    (object->*get)(self(), &value);
+    return value.vt == VT_I4 ? value.lVal : -1;
+}
+
+// The children of `object` that are objects of their own, each with its reference.
+std::vector<IAccessible*> childrenOf(IAccessible* object)
+{
+    VARIANT found[16];
+    LONG count = 0;
+    AccessibleChildren(object, 0, 16, found, &count);
+    std::vector<IAccessible*> children;
+    for (LONG at = 0; at < count; ++at) {
+        IAccessible* child = nullptr;
+        if (found[at].vt == VT_DISPATCH && found[at].pdispVal != nullptr) {
+            found[at].pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&child));
+            found[at].pdispVal->Release();
+        }
+        children.push_back(child);
+    }
+    return children;
+}
+
+IAccessible* tableOf(HWND dialog)
+{
+    IAccessible* table = nullptr;
+    AccessibleObjectFromWindow(GetDlgItem(dialog, IDC_BOARD), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(&table));
+    return table;
+}
+
+// Every cell of the table, row by row, in the order the table hands them out.
+std::vector<IAccessible*> cellsOf(IAccessible* table)
+{
+    std::vector<IAccessible*> cells;
+    for (IAccessible* row : childrenOf(table)) {
+        EXPECT_EQ(numberOf(row, &IAccessible::get_accRole), ROLE_SYSTEM_ROW);
+        for (IAccessible* cell : childrenOf(row)) {
+            cells.push_back(cell);
+        }
+        row->Release();
+    }
+    return cells;
+}
+
 class Board : public ::testing::Test {
   protected:
     HWND dialog = nullptr;
@@ -235,6 +285,68 @@ TEST_F(Board, RealClickOnATileReachesThePickingThroughTheBoardControl)
     }
     EXPECT_EQ(field(), "B");
     EXPECT_EQ(GetFocus(), control(IDC_WORD_FIELD)) << "a click hands the focus to the word field, not the board";
+}
+
+// ---- the board as a screen reader reads it ----
+
+TEST_F(Board, ScreenReadersReadATableOfRowsOfCellsInReadingOrder)
+{
+    IAccessible* table = tableOf(dialog);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(cellsOf(table).size(), 0u) << "no cells before the first game";
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    EXPECT_EQ(nameOf(table), "Board");
+    EXPECT_EQ(numberOf(table, &IAccessible::get_accRole), ROLE_SYSTEM_TABLE);
+    std::vector<IAccessible*> rows = childrenOf(table);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(nameOf(rows[2]), "Row 3: I J K L");
+    std::string letters;
+    for (IAccessible* cell : cellsOf(table)) {
+        EXPECT_EQ(numberOf(cell, &IAccessible::get_accRole), ROLE_SYSTEM_CELL);
+        letters += nameOf(cell).substr(0, 1);
+        if (letters.size() == 7) {
+            EXPECT_EQ(nameOf(cell), "G, row 2, column 3");
+        }
+        cell->Release();
+    }
+    EXPECT_EQ(letters, "ABCDEFGHIJKLMNOP");
+    table->Release();
+}
+
+TEST_F(Board, PickedCellIsSelectedAndTheMarkedCellHasTheFocus)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    pressMouseAt(dialog, 140, 80);
+    IAccessible* table = tableOf(dialog);
+    std::vector<IAccessible*> cells = cellsOf(table);
+    ASSERT_EQ(cells.size(), 16u);
+    for (int tile = 0; tile < TILE_COUNT; ++tile) {
+        LONG selected = numberOf(cells[tile], &IAccessible::get_accState) & STATE_SYSTEM_SELECTED;
+        EXPECT_EQ(selected, tile == 1 ? STATE_SYSTEM_SELECTED : 0) << "tile " << tile;
+    }
+    SetFocus(control(IDC_BOARD));
+    watchEvents(EVENT_OBJECT_FOCUS);
+    pressKey(VK_DOWN);
+    pumpMessages();
+    EXPECT_EQ(watchedNames(), std::vector<std::string>{"E, row 2, column 1"}) << "the focus event names the cell";
+    VARIANT focus;
+    table->get_accFocus(&focus);
+    ASSERT_EQ(focus.vt, VT_DISPATCH);
+    IAccessible* focused = nullptr;
+    focus.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&focused));
+    EXPECT_EQ(nameOf(focused), "E, row 2, column 1");
+    EXPECT_NE(numberOf(cells[4], &IAccessible::get_accState) & STATE_SYSTEM_FOCUSED, 0);
+    long left, top, width, height;
+    cells[4]->accLocation(&left, &top, &width, &height, self());
+    POINT corner = {BOARD_ORIGIN, BOARD_ORIGIN + TILE_PIXELS};
+    ClientToScreen(dialog, &corner);
+    EXPECT_EQ(std::vector<long>({left, top, width, height}), std::vector<long>({corner.x, corner.y, 60, 60}));
+    focused->Release();
+    focus.pdispVal->Release();
+    for (IAccessible* cell : cells) {
+        cell->Release();
+    }
+    table->Release();
 }
 
 } // namespace

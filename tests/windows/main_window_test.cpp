@@ -9,6 +9,7 @@
 #include "scores/high_score_table.h"
 #include "ui/main_window.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/system_library.h"
 #include "ui/ui_state.h"
 #include "ui/window_colours.h"
 #include "windows_test_support.h"
@@ -456,6 +457,18 @@ TEST(Leaving, SaveThatFailsTellsThePlayerWhichFileAndWhy)
     EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat.new"), "<missing>");
     RemoveDirectoryA((workingFolder() + "\\High Scores.dat").c_str());
     DestroyWindow(dialog);
+}
+
+// A DLL of that name in the working folder, where LoadLibrary would look, is not the system's.
+TEST(SystemLibrary, LoadsFromTheSystemFolderOnly)
+{
+    prepareWorkingFolder();
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    std::wstring version = std::wstring(system) + L"\\version.dll";
+    ASSERT_TRUE(CopyFileW(version.c_str(), L"lettro-dropped.dll", FALSE));
+    EXPECT_EQ(loadSystemLibrary(L"lettro-dropped.dll"), nullptr);
+    EXPECT_NE(loadSystemLibrary(L"version.dll"), nullptr);
 }
 
 } // namespace

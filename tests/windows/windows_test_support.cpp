@@ -305,3 +305,62 @@ std::vector<int> changedTilesOf(HWND dialog)
     }
     return changed;
 }
+
+std::string textOf(BSTR text)
+{
+    std::string narrow;
+    for (UINT at = 0; text != nullptr && at < SysStringLen(text); ++at) {
+        narrow += static_cast<char>(text[at]);
+    }
+    SysFreeString(text);
+    return narrow;
+}
+
+VARIANT self()
+{
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = CHILDID_SELF;
+    return child;
+}
+
+std::string nameOf(IAccessible* object)
+{
+    BSTR name = nullptr;
+    object->get_accName(self(), &name);
+    return textOf(name);
+}
+
+namespace {
+
+HWINEVENTHOOK eventHook = nullptr;
+std::vector<std::string> eventNames;
+
+void CALLBACK recordEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    IAccessible* source = nullptr;
+    VARIANT which;
+    if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object), static_cast<DWORD>(child), &source,
+                                            &which))) {
+        BSTR name = nullptr;
+        source->get_accName(which, &name);
+        eventNames.push_back(textOf(name));
+        source->Release();
+    }
+}
+
+} // namespace
+
+void watchEvents(DWORD event)
+{
+    if (eventHook != nullptr) {
+        UnhookWinEvent(eventHook);
+    }
+    eventNames.clear();
+    eventHook = SetWinEventHook(event, event, nullptr, recordEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+}
+
+std::vector<std::string> watchedNames()
+{
+    return eventNames;
+}

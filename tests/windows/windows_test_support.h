@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -70,3 +72,15 @@ std::vector<unsigned> shrunkTile(int slot);
 
 // The board's tiles in reading order whose square on screen is not their plain image, once painted.
 std::vector<int> changedTilesOf(HWND dialog);
+
+// ---- MSAA, as a screen reader reads the windows ----
+
+// The text of a BSTR, which it frees.
+std::string textOf(BSTR text);
+VARIANT self();
+std::string nameOf(IAccessible* object);
+
+// Watches this process's objects for `event` (in this thread's message loop) until the next call:
+// watchedNames() are the names of the objects that raised it, in order.
+void watchEvents(DWORD event);
+std::vector<std::string> watchedNames();
