@@ -8,6 +8,7 @@
 #include "scores/high_score_table.h"
 #include "scores/save_failure_report.h"
 #include "ui/child_dialogs.h"
+#include "ui/control_names.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
 
@@ -69,6 +70,7 @@ INT_PTR CALLBACK enterNameDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     case WM_INITDIALOG:
         SetWindowLongPtrA(dialog, GWLP_USERDATA, static_cast<LONG_PTR>(lParam));
         openNameDialogs.push_back(dialog);
+        nameControls(dialog, IDD_ENTER_NAME);
         SetFocus(GetDlgItem(dialog, IDC_NAME_FIELD));
         return TRUE;
     case WM_COMMAND:

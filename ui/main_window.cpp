@@ -12,6 +12,7 @@
 #include "ui/board_control.h"
 #include "ui/board_painting.h"
 #include "ui/child_dialogs.h"
+#include "ui/control_names.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/score_keeping.h"
 #include "ui/solutions_dialog.h"
@@ -54,6 +55,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     sortHighScores();
     installChildDialogKeyboard();
     readContrastSetting();
+    nameControls(hwnd, IDD_MAIN);
 }
 
 // Commands are told apart by the low word of wParam alone.

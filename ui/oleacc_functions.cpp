@@ -38,7 +38,9 @@ void loadOleacc()
 LRESULT resultFromObject(REFIID interfaceId, WPARAM wParam, IUnknown* object)
 {
     loadOleacc();
-    return resultFromObjectFunction != nullptr ? resultFromObjectFunction(interfaceId, wParam, object) : 0;
+    LRESULT answer = resultFromObjectFunction != nullptr ? resultFromObjectFunction(interfaceId, wParam, object) : 0;
+    // A failure comes back as a negative COM error code.
+    return answer > 0 ? answer : 0;
 }
 
 IAccessible* standardObject(HWND window, LONG objectId)

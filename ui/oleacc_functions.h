@@ -6,7 +6,8 @@
 
 #include <oleacc.h>
 
-// LresultFromObject: the answer to WM_GETOBJECT that hands `object` to the asker; 0 without oleacc.
+// LresultFromObject: the answer to WM_GETOBJECT that hands `object` to the asker; 0 without
+// oleacc or when it fails, so that the system's own object answers instead.
 LRESULT resultFromObject(REFIID interfaceId, WPARAM wParam, IUnknown* object);
 
 // CreateStdAccessibleObject: the system's own object `objectId` of `window`; null without oleacc.

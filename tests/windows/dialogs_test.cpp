@@ -107,6 +107,8 @@ TEST_F(Dialogs, HighScoresShowsAllTenSlotsSortedBestAtTheTop)
     GetWindowRect(GetDlgItem(scores, IDC_SCORE_NAME_FIRST + 18), &top);
     GetWindowRect(GetDlgItem(scores, IDC_SCORE_NAME_FIRST), &bottom);
     EXPECT_LT(top.top, bottom.top) << "slot 9 is the top row";
+    EXPECT_EQ(accessibleName(GetDlgItem(scores, IDC_SCORE_NAME_FIRST + 18)), "Place 1 name");
+    EXPECT_EQ(accessibleName(GetDlgItem(scores, IDC_SCORE_VALUE_FIRST)), "Place 10 score");
     EXPECT_EQ(highScoreTable.highScoreScores[0], -5) << "opening sorts the table";
 
     SendMessageA(scores, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Changed"));
@@ -135,6 +137,7 @@ TEST_F(Dialogs, EnterNameCannotBeCancelledAndKeepsThirtyBytesOfAName)
     finishGameScoringOne();
     HWND enterName = FindWindowA(nullptr, "Enter Name");
     ASSERT_NE(enterName, nullptr);
+    EXPECT_EQ(accessibleName(GetDlgItem(enterName, IDC_NAME_FIELD)), "Your name");
     SendMessageA(enterName, WM_COMMAND, IDCANCEL, 0);
     SendMessageA(enterName, WM_CLOSE, 0, 0);
     ASSERT_TRUE(IsWindow(enterName)) << "only OK closes it";

@@ -117,6 +117,17 @@ TEST_F(MainWindow, NothingIsDrawnOnTheBoardBeforeTheFirstGame)
     ReleaseDC(dialog, windowContext);
 }
 
+TEST_F(MainWindow, ScreenReadersReadEachControlByItsName)
+{
+    const std::pair<int, const char*> names[] = {
+        {IDC_WORD_FIELD, "Word"},          {IDC_STATUS_LINE, "Status"},     {IDC_FOUND_WORDS, "Words found this game"},
+        {IDC_TIME_DISPLAY, "Time remaining"}, {IDC_SCORE_DISPLAY, "Words found"}, {IDC_SUBMIT, "Submit"},
+    };
+    for (const auto& name : names) {
+        EXPECT_EQ(accessibleName(control(name.first)), name.second);
+    }
+}
+
 TEST_F(MainWindow, StaticControlsAndTheBackgroundAreLightBlue)
 {
     HDC context = CreateCompatibleDC(nullptr);

@@ -331,6 +331,18 @@ std::string nameOf(IAccessible* object)
     return textOf(name);
 }
 
+std::string accessibleName(HWND window)
+{
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return "<no object>";
+    }
+    std::string name = nameOf(object);
+    object->Release();
+    return name;
+}
+
 namespace {
 
 HWINEVENTHOOK eventHook = nullptr;

@@ -79,6 +79,8 @@ std::vector<int> changedTilesOf(HWND dialog);
 std::string textOf(BSTR text);
 VARIANT self();
 std::string nameOf(IAccessible* object);
+// The name of the client area of `window`, as another program asks for it.
+std::string accessibleName(HWND window);
 
 // Watches this process's objects for `event` (in this thread's message loop) until the next call:
 // watchedNames() are the names of the objects that raised it, in order.
