@@ -341,6 +341,18 @@ TEST_F(Board, PickedCellIsSelectedAndTheMarkedCellHasTheFocus)
     POINT corner = {BOARD_ORIGIN, BOARD_ORIGIN + TILE_PIXELS};
     ClientToScreen(dialog, &corner);
     EXPECT_EQ(std::vector<long>({left, top, width, height}), std::vector<long>({corner.x, corner.y, 60, 60}));
+    VARIANT found;
+    cells[4]->accNavigate(NAVDIR_RIGHT, self(), &found);
+    EXPECT_EQ(found.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(found.pdispVal)) : "", "F, row 2, column 2");
+    VariantClear(&found);
+    table->accHitTest(corner.x + 150, corner.y + 30, &found);
+    ASSERT_EQ(found.vt, VT_DISPATCH) << "the point is on row 2";
+    IAccessible* row = static_cast<IAccessible*>(found.pdispVal);
+    VARIANT hit;
+    row->accHitTest(corner.x + 150, corner.y + 30, &hit);
+    EXPECT_EQ(hit.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(hit.pdispVal)) : "", "G, row 2, column 3");
+    VariantClear(&hit);
+    VariantClear(&found);
     focused->Release();
     focus.pdispVal->Release();
     for (IAccessible* cell : cells) {

@@ -301,6 +301,15 @@ TEST_F(Dialogs, SolutionsOpensBesideTheBoardAndMarksTheSelectedWordUntilClosedOr
     ASSERT_EQ(listItems(list), (std::vector<std::string>{"ABA", "* CAB", "FED"}));
     clickFirstItem(list);
     EXPECT_EQ(changedTiles(), (std::vector<int>{0, 1, 2})) << "ABA along the top row";
+    IAccessible* table = nullptr;
+    AccessibleObjectFromWindow(GetDlgItem(dialog, IDC_BOARD), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(&table));
+    VARIANT thirdCell = self();
+    thirdCell.lVal = 13; // row 1, column 3
+    BSTR description = nullptr;
+    table->get_accDescription(thirdCell, &description);
+    EXPECT_EQ(textOf(description), "Letter 3 of the word selected in Solutions") << "for a screen reader";
+    table->Release();
     std::vector<unsigned> third = screenSquare(dialog, 190, 70), a = shrunkTile(0);
     EXPECT_NE(screenSquare(dialog, 70, 70), third) << "the two A tiles tell their places apart";
     for (std::size_t pixel = 0; pixel < a.size(); ++pixel) {
