@@ -104,7 +104,8 @@ LRESULT CALLBACK boardProc(HWND board, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_SETFOCUS:
         toggleFocusMark();
-        // After the system's own focus event for the control: the reader moves on to the cell.
+        // The system has raised its focus event for the control just before: the reader moves on
+        // to the cell.
         raiseCellFocus(focusTile);
         return 0;
     case WM_KILLFOCUS:

@@ -3,6 +3,8 @@
 
 #include "engine/display.h"
 #include "engine/game_life.h"
+#include "engine/game_state.h"
+#include "ui/announcements.h"
 #include "ui/board_accessibility.h"
 #include "ui/board_control.h"
 #include "ui/board_painting.h"
@@ -15,6 +17,7 @@ void showStatus(const char* text)
 {
     SendMessageA(statusLine, EM_SETSEL, 0, -1);
     SendMessageA(statusLine, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
+    announceStatus(text);
 }
 
 void clearFoundWords()
@@ -28,6 +31,7 @@ void addFoundWord(const char* word, int index)
     // The list has no selection (LBS_NOSEL), so it refuses a caret; scrolling it so that the word
     // is at the top, or as near as the list's end allows, works on every list box.
     SendDlgItemMessageA(mainWindow, IDC_FOUND_WORDS, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    announceFoundWord(word, index + 1);
 }
 
 void showScore(const char* text)
@@ -38,6 +42,7 @@ void showScore(const char* text)
 void showTime(const char* text)
 {
     SetDlgItemTextA(mainWindow, IDC_TIME_DISPLAY, text);
+    announceTimeLeft(gameState.secondsLeft);
 }
 
 std::string readWordField()

@@ -9,6 +9,7 @@
 #include "scores/high_score_table.h"
 #include "scores/high_scores_dialog.h"
 #include "ui/about_box.h"
+#include "ui/announcements.h"
 #include "ui/board_control.h"
 #include "ui/board_painting.h"
 #include "ui/child_dialogs.h"
@@ -56,6 +57,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     installChildDialogKeyboard();
     readContrastSetting();
     nameControls(hwnd, IDD_MAIN);
+    prepareAnnouncer();
 }
 
 // Commands are told apart by the low word of wParam alone.

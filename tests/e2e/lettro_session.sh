@@ -44,6 +44,7 @@ SUBMIT=$(resource_id IDC_SUBMIT)
 SCORE_DISPLAY=$(resource_id IDC_SCORE_DISPLAY)
 TIME_DISPLAY=$(resource_id IDC_TIME_DISPLAY)
 STATUS_LINE=$(resource_id IDC_STATUS_LINE)
+BOARD_CONTROL=$(resource_id IDC_BOARD)
 BLANK_STATUS="             "
 
 E2E_STEP="setting up"
@@ -303,6 +304,44 @@ wait_for_text() {
 wait_for_name_entry() {
     wait_for_window "Enter Name" 10
     sleep 1
+}
+
+# ----- What a screen reader reads (window_probe.exe from another process, through MSAA) -------------
+
+# What a screen reader reads of the window titled TITLE, into ACCESSIBLE: a "named" line a control
+# (id, role, name), a "cell" line a cell of a table (name, state).
+read_accessible() {
+    ACCESSIBLE=$(probe accessible "$1") || fail "no window \"$1\" to read as a screen reader does"
+}
+
+accessible_name() {
+    printf '%s\n' "$ACCESSIBLE" | awk -F '\t' -v id="$1" '$1 == "named" && $2 == id { print $4; exit }'
+}
+
+expect_accessible_name() {
+    expect_equal "$(accessible_name "$1")" "$2" "the name a screen reader reads for control $1"
+}
+
+# The board's letters in reading order, as the first letters of its cells' names.
+board_from_cells() {
+    printf '%s\n' "$ACCESSIBLE" | awk -F '\t' '$1 == "cell" { printf "%s", substr($2, 1, 1) }'
+}
+
+# Focus and live-region events of the game, as a screen reader hears them, into $E2E_OUT/events.txt
+# for SECONDS: a line "focus" or "live", a tab, the name of the object that raised it.
+start_listening() {
+    EVENTS="$E2E_OUT/events.txt"
+    : >"$EVENTS"
+    probe listen "$1" >"$EVENTS" &
+    wait_until 30 grep -q '^listening' "$EVENTS" || fail "window_probe does not listen for events"
+}
+
+heard() {
+    grep -qxF -- "$1" "$EVENTS"
+}
+
+expect_heard() {
+    wait_until 10 heard "$1" || fail "no event \"$1\" was heard; heard: $(tr '\t\n' ' ;' <"$EVENTS")"
 }
 
 # ----- The High Scores dialog ------------------------------------------------------------------

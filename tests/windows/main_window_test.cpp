@@ -193,6 +193,23 @@ TEST_F(MainWindow, TypedWordsAreAcceptedRefusedOrRepeated)
     EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
 }
 
+TEST_F(MainWindow, VerdictsAndTheTimeRunningShortAreAnnouncedToScreenReaders)
+{
+    command(IDM_NEW_GAME);
+    watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
+    typeAndSubmit("zzzz");
+    typeAndSubmit(tileWord());
+    typeAndSubmit(tileWord());
+    tick(120);
+    pumpMessages(); // as a screen reader would, before the next announcement replaces this one
+    tick(50);
+    pumpMessages();
+    std::string found = std::string(1, gameState.tileLetters[0]) + " found, 1 word";
+    EXPECT_EQ(watchedNames(), (std::vector<std::string>{"Invalid Word", found, "Already Entered", "One minute left",
+                                                        "Ten seconds left"}));
+    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Already Entered") << "the status line shows the verdict alone";
+}
+
 // During a game a double-click hands the word in (the board's tests); outside one it does nothing.
 TEST_F(MainWindow, DoubleClickHandsInNoWordOutsideAGame)
 {

@@ -137,6 +137,7 @@ TEST(Templates, MainWindow)
         {IDC_TIME_LABEL, STATIC, "Time Remaining", 150, 12, 70, 10, CV | SS_LEFT, 0},
         {IDC_TIME_DISPLAY, EDIT, "", 197, 12, 24, 12, CV | ES_READONLY, 0},
         {IDC_STATUS_LINE, EDIT, "", 26, 180, 100, 13, CV | ES_READONLY | ES_CENTER, 0},
+        {IDC_ANNOUNCER, STATIC, "", 0, 0, 0, 0, CV | SS_LEFT | SS_NOPREFIX, 0},
     });
 }
 
