@@ -318,10 +318,6 @@ accessible_name() {
     printf '%s\n' "$ACCESSIBLE" | awk -F '\t' -v id="$1" '$1 == "named" && $2 == id { print $4; exit }'
 }
 
-expect_accessible_name() {
-    expect_equal "$(accessible_name "$1")" "$2" "the name a screen reader reads for control $1"
-}
-
 # The board's letters in reading order, as the first letters of its cells' names.
 board_from_cells() {
     printf '%s\n' "$ACCESSIBLE" | awk -F '\t' '$1 == "cell" { printf "%s", substr($2, 1, 1) }'
