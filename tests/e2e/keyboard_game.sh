@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A whole game with the keyboard alone, read from another program as a screen reader reads it: the
 # names, F2, the board from its cells' names, a word picked with the arrow keys and Space, a word
-# typed, the verdicts and the time announced, the closing box and Enter Name answered with keys.
+# typed, the closing box and Enter Name answered with keys. (The Windows tests hear the events.)
 set -eEu
 SCENARIO=keyboard-game
 # shellcheck source=lettro_session.sh
@@ -23,7 +23,7 @@ pick_with_keys() {
 # The cells of ACCESSIBLE whose state says selected, by index in reading order.
 selected_cells() {
     printf '%s\n' "$ACCESSIBLE" | awk -F '\t' '$1 == "cell" {
-        if (index("2367abef", substr($3, length($3)))) { found = found (found == "" ? "" : " ") n }
+        if (index("2367abef", substr($3, length($3)))) { found = found (found == "" ? "" : " ") (n + 0) }
         n++
     } END { print found }'
 }
@@ -47,10 +47,8 @@ word=$(head -n 1 "$SOLUTIONS")
 [ -n "$word" ] || fail "board $BOARD has no word"
 mapfile -t tiles < <(tiles_for_word "$word")
 
-step "Tab, Tab: the board's first cell has the focus; $word picked with the arrow keys and Space"
-start_listening 200
+step "Tab, Tab to the board; $word picked with the arrow keys and Space"
 press Tab Tab
-expect_heard "focus	${BOARD:0:1}, row 1, column 1"
 for index in "${tiles[@]}"; do
     pick_with_keys "$index"
 done
@@ -58,19 +56,16 @@ wait_for_text Lettro "$WORD_FIELD" "$word"
 read_accessible Lettro
 expect_equal "$(selected_cells)" "$(printf '%s\n' "${tiles[@]}" | sort -n | paste -sd ' ')" "the picked cells, selected"
 
-step "Enter hands it in; a word typed on the board goes into the word field; the verdicts are announced"
+step "Enter hands it in; a word typed on the board goes into the word field"
 press Return
 wait_for_text Lettro "$SCORE_DISPLAY" 1
-expect_heard "live	$word found, 1 word"
 type_text qzxv
 wait_for_text Lettro "$WORD_FIELD" qzxv
 press Return
-expect_heard "live	Invalid Word"
+wait_for_text Lettro "$STATUS_LINE" "Invalid Word"
 
-step "the time runs out, announced; the closing box and Enter Name answered with keys"
+step "the time runs out; the closing box and Enter Name answered with keys"
 wait_for_window Congratulations 240
-expect_heard "live	One minute left"
-expect_heard "live	Ten seconds left"
 sleep 1
 press Return
 wait_for_name_entry

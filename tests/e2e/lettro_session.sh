@@ -323,23 +323,6 @@ board_from_cells() {
     printf '%s\n' "$ACCESSIBLE" | awk -F '\t' '$1 == "cell" { printf "%s", substr($2, 1, 1) }'
 }
 
-# Focus and live-region events of the game, as a screen reader hears them, into $E2E_OUT/events.txt
-# for SECONDS: a line "focus" or "live", a tab, the name of the object that raised it.
-start_listening() {
-    EVENTS="$E2E_OUT/events.txt"
-    : >"$EVENTS"
-    probe listen "$1" >"$EVENTS" &
-    wait_until 30 grep -q '^listening' "$EVENTS" || fail "window_probe does not listen for events"
-}
-
-heard() {
-    grep -qxF -- "$1" "$EVENTS"
-}
-
-expect_heard() {
-    wait_until 10 heard "$1" || fail "no event \"$1\" was heard; heard: $(tr '\t\n' ' ;' <"$EVENTS")"
-}
-
 # ----- The High Scores dialog ------------------------------------------------------------------
 
 # High Scores from the File menu (Alt+F, H), on screen and read.

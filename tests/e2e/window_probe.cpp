@@ -7,8 +7,6 @@
 //   window_probe accessible TITLE         what a screen reader reads of the window's controls: each
 //                                         one's id, role and name; the cells of a table, each with
 //                                         its name and state
-//   window_probe listen SECONDS           for that long, each focus or live-region event of any
-//                                         program and the name of the object that raised it
 //
 // Lines are tab-separated; texts are printed as they are, spaces included.
 #include <fcntl.h>
@@ -385,69 +383,10 @@ int listAccessible(const char* title)
     return 0;
 }
 
-struct SeenEvent {
-    DWORD event;
-    HWND window;
-    LONG object;
-    LONG child;
-};
-
-// Events in the order raised. Reading one's name waits for the other program's answer, and
-// meanwhile the next event can arrive: each is queued first and read in turn.
-std::vector<SeenEvent> seenEvents;
-
-void CALLBACK queueEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
-{
-    seenEvents.push_back(SeenEvent{event, window, object, child});
-}
-
-void printEvent(const SeenEvent& seen)
-{
-    IAccessible* source = nullptr;
-    VARIANT which;
-    if (FAILED(AccessibleObjectFromEvent(seen.window, static_cast<DWORD>(seen.object), static_cast<DWORD>(seen.child),
-                                         &source, &which))) {
-        return;
-    }
-    std::printf("%s\t%s\n", seen.event == EVENT_OBJECT_FOCUS ? "focus" : "live", nameOf(source, which).c_str());
-    std::fflush(stdout);
-    VariantClear(&which);
-    source->Release();
-}
-
-HWINEVENTHOOK watch(DWORD event)
-{
-    return SetWinEventHook(event, event, nullptr, queueEvent, 0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
-}
-
-// Events of other programs reach this one while it waits for messages.
-int listen(int seconds)
-{
-    HWINEVENTHOOK focus = watch(EVENT_OBJECT_FOCUS);
-    HWINEVENTHOOK live = watch(EVENT_OBJECT_LIVEREGIONCHANGED);
-    std::printf("listening\n");
-    std::fflush(stdout);
-    ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
-    std::size_t printed = 0;
-    while (GetTickCount64() < end) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&message);
-        }
-        for (; printed < seenEvents.size(); ++printed) {
-            printEvent(seenEvents[printed]);
-        }
-    }
-    UnhookWinEvent(focus);
-    UnhookWinEvent(live);
-    return 0;
-}
-
 int usage()
 {
     std::fprintf(stderr, "usage: window_probe windows | controls TITLE | board SHOT.ppm X Y TILE-FOLDER | "
-                         "accessible TITLE | listen SECONDS\n");
+                         "accessible TITLE\n");
     return 2;
 }
 
@@ -470,9 +409,6 @@ int main(int argc, char** argv)
     CoInitialize(nullptr);
     if (command == "accessible" && argc == 3) {
         return listAccessible(argv[2]);
-    }
-    if (command == "listen" && argc == 3) {
-        return listen(std::atoi(argv[2]));
     }
     return usage();
 }
