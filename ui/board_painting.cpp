@@ -1,13 +1,16 @@
 // Loading the tile bitmaps and drawing the board: each 70 x 70 image shrunk onto a 60 x 60 tile,
-// the tiles of a solution's path marked.
+// the picked tiles or the tiles of a solution's path marked.
 #include "ui/board_painting.h"
 
 #include <cstdio>
 
+#include "ui/board_control.h"
 #include "ui/board_geometry.h"
 #include "ui/error_box.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/tile_picking.h"
 #include "ui/ui_state.h"
+#include "ui/window_colours.h"
 
 HBITMAP tileBitmaps[LETTER_COUNT];
 
@@ -39,6 +42,7 @@ SolutionPath markedPath = {};
 const COLORREF MARK_WASH = RGB(255, 176, 0);
 const BYTE MARK_WASH_ALPHA = 72;
 const COLORREF MARK_COLOUR = RGB(204, 51, 0);
+const COLORREF PLACE_COLOUR = RGB(255, 255, 255);
 const int MARK_FRAME_PIXELS = 3;
 const RECT PLACE_BADGE = {0, 0, 19, 15};
 const int PLACE_FONT_HEIGHT = -11;
@@ -77,15 +81,27 @@ void findPaintSlot(char letter)
     }
 }
 
-// The place in the marked word (1 to 16) of the tile at `cell` (board index), or 0 off the path.
+// Under High Contrast the marks take the system's colours of a selection.
+COLORREF washColour()
+{
+    return highContrastOn ? GetSysColor(COLOR_HIGHLIGHT) : MARK_WASH;
+}
+
+COLORREF markColour()
+{
+    return highContrastOn ? GetSysColor(COLOR_HIGHLIGHT) : MARK_COLOUR;
+}
+
+COLORREF placeColour()
+{
+    return highContrastOn ? GetSysColor(COLOR_HIGHLIGHTTEXT) : PLACE_COLOUR;
+}
+
+// The place in the marked word (from 1) of the tile at `cell` (board index), or 0 when it has
+// none. While Solutions marks a word's path, the picks' marks give way to it: both look alike.
 int markedPlace(int cell)
 {
-    for (int step = 0; step < markedPath.length; ++step) {
-        if (markedPath.cells[step] == cell) {
-            return step + 1;
-        }
-    }
-    return 0;
+    return markedPath.length == 0 ? pickedPlace(cell) : solutionPathPlace(cell);
 }
 
 // Washes the tile on `canvas` with MARK_WASH, blended from a one-pixel bitmap of that colour.
@@ -94,7 +110,7 @@ void washTile(HDC canvas)
     HDC wash = CreateCompatibleDC(canvas);
     HBITMAP pixel = CreateCompatibleBitmap(canvas, 1, 1);
     HGDIOBJ keptPixel = SelectObject(wash, pixel);
-    SetPixel(wash, 0, 0, MARK_WASH);
+    SetPixel(wash, 0, 0, washColour());
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, MARK_WASH_ALPHA, 0};
     // gdi32's own AlphaBlend: msimg32's, not a known DLL, would be looked for beside the exe first.
     GdiAlphaBlend(canvas, 0, 0, TILE_PIXELS, TILE_PIXELS, wash, 0, 0, 1, 1, blend);
@@ -106,7 +122,7 @@ void washTile(HDC canvas)
 // The frame round the tile and the badge in its top-left corner.
 void frameTile(HDC canvas)
 {
-    HBRUSH mark = CreateSolidBrush(MARK_COLOUR);
+    HBRUSH mark = CreateSolidBrush(markColour());
     RECT edge = {0, 0, TILE_PIXELS, TILE_PIXELS};
     for (int ring = 0; ring < MARK_FRAME_PIXELS; ++ring) {
         FrameRect(canvas, &edge, mark);
@@ -123,7 +139,7 @@ void writePlace(HDC canvas, int place)
                              CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Arial");
     HGDIOBJ keptFont = SelectObject(canvas, font);
     int keptMode = SetBkMode(canvas, TRANSPARENT);
-    COLORREF keptColour = SetTextColor(canvas, RGB(255, 255, 255));
+    COLORREF keptColour = SetTextColor(canvas, placeColour());
     char text[4];
     int length = std::snprintf(text, sizeof text, "%d", place);
     DrawTextA(canvas, text, length, &badge, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
@@ -149,13 +165,17 @@ void drawMarkedTile(HDC target, int slot, int x, int y, int place)
     DeleteDC(canvas);
 }
 
-void invalidateBoard()
-{
-    RECT board = {BOARD_ORIGIN, BOARD_ORIGIN, BOARD_END, BOARD_END};
-    InvalidateRect(mainWindow, &board, FALSE);
-}
-
 } // namespace
+
+int solutionPathPlace(int cell)
+{
+    for (int step = 0; step < markedPath.length; ++step) {
+        if (markedPath.cells[step] == cell) {
+            return step + 1;
+        }
+    }
+    return 0;
+}
 
 void loadTileBitmaps()
 {
@@ -207,8 +227,25 @@ void paintBoard(HWND hwnd, HWND wordField)
             drawMarkedTile(target, paintSlot, tilePositions[tile], tilePositions[TILE_COUNT + tile], place);
         }
     }
+    drawFocusMark(target);
     endTilePaint(hwnd);
-    SetFocus(wordField);
+    if (!boardHasFocus()) {
+        SetFocus(wordField);
+    }
+}
+
+void invalidateBoard()
+{
+    RECT board = {BOARD_ORIGIN, BOARD_ORIGIN, BOARD_END, BOARD_END};
+    InvalidateRect(mainWindow, &board, FALSE);
+}
+
+void repaintTile(int cell)
+{
+    int x = BOARD_ORIGIN + TILE_PIXELS * (cell / BOARD_SIZE);
+    int y = BOARD_ORIGIN + TILE_PIXELS * (cell % BOARD_SIZE);
+    RECT tile = {x, y, x + TILE_PIXELS, y + TILE_PIXELS};
+    InvalidateRect(mainWindow, &tile, FALSE);
 }
 
 void markSolutionPath(const SolutionPath& path)

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/game_keys.h"
 #include "ui/ui_state.h"
 
 namespace {
@@ -22,14 +23,15 @@ HWND childDialogOf(HWND window)
     return isOpenChild ? root : nullptr;
 }
 
-// Sees every message a loop takes from the queue; one the dialog manager has handled for a child
-// dialog becomes WM_NULL, so the loop that took it does nothing more with it.
+// Sees every message a loop takes from the queue; one used up here (by the main window's own
+// keys, or by the dialog manager for a child dialog) becomes WM_NULL, so the loop that took it
+// does nothing more with it.
 LRESULT CALLBACK childDialogKeyboardProc(int code, WPARAM removal, LPARAM message)
 {
     MSG* taken = reinterpret_cast<MSG*>(message);
     if (code == HC_ACTION && removal == PM_REMOVE && taken->message >= WM_KEYFIRST && taken->message <= WM_KEYLAST) {
         HWND child = childDialogOf(taken->hwnd);
-        if (child != nullptr && IsDialogMessageA(child, taken)) {
+        if (takeGameKey(taken) || (child != nullptr && IsDialogMessageA(child, taken))) {
             taken->message = WM_NULL;
         }
     }

@@ -3,7 +3,12 @@
 
 #include "engine/display.h"
 #include "engine/game_life.h"
+#include "engine/game_state.h"
+#include "ui/announcements.h"
+#include "ui/board_accessibility.h"
+#include "ui/board_control.h"
 #include "ui/board_painting.h"
+#include "ui/game_keys.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/score_keeping.h"
 #include "ui/ui_state.h"
@@ -12,6 +17,7 @@ void showStatus(const char* text)
 {
     SendMessageA(statusLine, EM_SETSEL, 0, -1);
     SendMessageA(statusLine, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
+    announceStatus(text);
 }
 
 void clearFoundWords()
@@ -25,6 +31,7 @@ void addFoundWord(const char* word, int index)
     // The list has no selection (LBS_NOSEL), so it refuses a caret; scrolling it so that the word
     // is at the top, or as near as the list's end allows, works on every list box.
     SendDlgItemMessageA(mainWindow, IDC_FOUND_WORDS, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    announceFoundWord(word, index + 1);
 }
 
 void showScore(const char* text)
@@ -35,6 +42,7 @@ void showScore(const char* text)
 void showTime(const char* text)
 {
     SetDlgItemTextA(mainWindow, IDC_TIME_DISPLAY, text);
+    announceTimeLeft(gameState.secondsLeft);
 }
 
 std::string readWordField()
@@ -51,14 +59,19 @@ std::string readWordField()
     return typed;
 }
 
+// Every submission empties the field and clears the picks: their marks go with them.
 void clearWordField()
 {
     SetDlgItemTextA(mainWindow, IDC_WORD_FIELD, "");
+    invalidateBoard();
 }
 
+// A word handed in with Enter from the board leaves the focus there, for the next word's picks.
 void focusWordField()
 {
-    SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
+    if (!boardHasFocus()) {
+        SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
+    }
 }
 
 void enableWordEntry(bool enabled)
@@ -82,6 +95,7 @@ void stopCountdownTimer()
 void showClosingMessage(const char* text, int finishedScore)
 {
     std::size_t held = holdFinishedScore(finishedScore);
+    guardKeysFromNow();
     MessageBoxA(nullptr, text, CLOSING_TITLE, MB_OK);
     offerHeldScore(held);
 }
@@ -95,7 +109,10 @@ void enableSolutions(bool enabled)
     EnableMenuItem(GetMenu(mainWindow), IDM_SOLUTIONS, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+// Called at every deal: from the first one on, the board can take the focus.
 void requestBoardRepaint()
 {
+    enableBoard();
     InvalidateRect(mainWindow, nullptr, FALSE);
+    raiseNewBoard();
 }

@@ -7,6 +7,7 @@
 
 #include "scores/high_score_table.h"
 #include "ui/child_dialogs.h"
+#include "ui/control_names.h"
 #include "ui/name_text.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/save_failure_report.h"
@@ -71,6 +72,7 @@ INT_PTR CALLBACK enterNameDialogProc(HWND dialog, UINT message, WPARAM wParam, L
         SetWindowLongPtrA(dialog, GWLP_USERDATA, static_cast<LONG_PTR>(lParam));
         openNameDialogs.push_back(dialog);
         SendDlgItemMessageA(dialog, IDC_NAME_FIELD, EM_LIMITTEXT, HIGH_SCORE_NAME_LENGTH, 0);
+        nameControls(dialog, IDD_ENTER_NAME);
         SetFocus(GetDlgItem(dialog, IDC_NAME_FIELD));
         return TRUE;
     case WM_COMMAND:

@@ -7,6 +7,7 @@
 
 #include "scores/high_score_table.h"
 #include "ui/child_dialogs.h"
+#include "ui/control_names.h"
 #include "ui/resources/resource_ids.h"
 
 namespace {
@@ -31,6 +32,7 @@ INT_PTR CALLBACK highScoresDialogProc(HWND dialog, UINT message, WPARAM wParam, 
         refreshHighScoresFromFile();
         sortHighScores();
         showSlots(dialog);
+        nameControls(dialog, IDD_HIGH_SCORES);
         return TRUE;
     case WM_COMMAND:
     case WM_CLOSE:

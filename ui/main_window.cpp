@@ -8,8 +8,11 @@
 #include "engine/submission.h"
 #include "scores/high_score_table.h"
 #include "ui/about_box.h"
+#include "ui/announcements.h"
+#include "ui/board_control.h"
 #include "ui/board_painting.h"
 #include "ui/child_dialogs.h"
+#include "ui/control_names.h"
 #include "ui/high_scores_dialog.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/score_keeping.h"
@@ -43,6 +46,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     SendMessageA(timeDisplay, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(START_TIME_TEXT));
     showStatus(START_STATUS_TEXT);
     loadTileBitmaps();
+    placeBoardControl();
     gameState.boardDealt = false;
     EnableWindow(wordField, FALSE);
     EnableWindow(GetDlgItem(hwnd, IDC_SUBMIT), FALSE);
@@ -53,6 +57,8 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     sortHighScores();
     installChildDialogKeyboard();
     readContrastSetting();
+    nameControls(hwnd, IDD_MAIN);
+    prepareAnnouncer();
 }
 
 // Commands are told apart by the low word of wParam alone.
@@ -163,6 +169,10 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
         return FALSE;
     case WM_REPORT_WORD_LIST:
         reportUnusableWordList(hwnd);
+        return TRUE;
+    case WM_HELP:
+        // F1, as the system delivers it.
+        openHelp(hwnd);
         return TRUE;
     case WM_LBUTTONDOWN:
         pickTileUnderCursor(hwnd);

@@ -7,6 +7,7 @@
 #include "scores/high_score_table.h"
 #include "ui/child_dialogs.h"
 #include "ui/enter_name_dialog.h"
+#include "ui/game_keys.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/save_failure_report.h"
 
@@ -64,6 +65,7 @@ void offerHeldScore(std::size_t held)
     heldScores.erase(heldScores.begin() + static_cast<std::ptrdiff_t>(held));
     if (scoreQualifies(finishedScore)) {
         openChildDialog(IDD_ENTER_NAME, enterNameDialogProc, static_cast<LPARAM>(finishedScore));
+        guardKeysFromNow();
     }
 }
 

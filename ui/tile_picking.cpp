@@ -5,11 +5,17 @@
 
 #include "engine/display.h"
 #include "engine/game_state.h"
+#include "ui/board_accessibility.h"
 #include "ui/board_geometry.h"
+#include "ui/board_painting.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
 
 namespace {
+
+// The place in the word (from 1) that each picked tile took when it was picked, by board index;
+// read only while the tile is picked, so the engine's clearing of the picks clears them too.
+int pickPlaces[TILE_COUNT];
 
 bool isOnBoard(int x, int y)
 {
@@ -21,7 +27,42 @@ void keepCaretAtTheEnd(std::size_t length)
 {
     WPARAM end = static_cast<WPARAM>(length);
     SendDlgItemMessageA(mainWindow, IDC_WORD_FIELD, EM_SETSEL, end, static_cast<LPARAM>(end));
-    SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
+}
+
+// The word with the tile at `cell` picked or taken back; false when nothing changes.
+bool changePick(int cell, std::string& word)
+{
+    char letter = gameState.board[cell];
+    if (gameState.picked[cell] != 0) {
+        // Unpicking goes by letter: only a word that ends with this tile's letter gives it back.
+        if (word.empty() || word.back() != letter) {
+            return false;
+        }
+        word.pop_back();
+        gameState.picked[cell] = 0;
+    } else {
+        // Before the first deal a tile holds the zero character, which leaves the text as it is.
+        word += letter;
+        gameState.picked[cell] = 1;
+    }
+    return true;
+}
+
+void pickCellIn(HWND window, int cell, PickSource source)
+{
+    std::string word = readWordField();
+    if (!changePick(cell, word)) {
+        return;
+    }
+    std::size_t length = std::string(word.c_str()).size();
+    pickPlaces[cell] = static_cast<int>(length);
+    SetDlgItemTextA(window, IDC_WORD_FIELD, word.c_str());
+    keepCaretAtTheEnd(length);
+    repaintTile(cell);
+    raiseCellStateChange(cell % BOARD_SIZE * BOARD_SIZE + cell / BOARD_SIZE); // its reading-order place
+    if (source == PICKED_BY_CLICK) {
+        SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
+    }
 }
 
 } // namespace
@@ -31,21 +72,15 @@ void pickTile(int x, int y, HWND window)
     if (!isOnBoard(x, y)) {
         return;
     }
-    int cell = boardIndex((x - BOARD_ORIGIN) / TILE_PIXELS, (y - BOARD_ORIGIN) / TILE_PIXELS);
-    char letter = gameState.board[cell];
-    std::string word = readWordField();
-    if (gameState.picked[cell] != 0) {
-        // Unpicking goes by letter: only a word that ends with this tile's letter gives it back.
-        if (word.empty() || word.back() != letter) {
-            return;
-        }
-        word.pop_back();
-        gameState.picked[cell] = 0;
-    } else {
-        // Before the first deal a tile holds the zero character, which leaves the text as it is.
-        word += letter;
-        gameState.picked[cell] = 1;
-    }
-    SetDlgItemTextA(window, IDC_WORD_FIELD, word.c_str());
-    keepCaretAtTheEnd(std::string(word.c_str()).size());
+    pickCellIn(window, boardIndex((x - BOARD_ORIGIN) / TILE_PIXELS, (y - BOARD_ORIGIN) / TILE_PIXELS), PICKED_BY_CLICK);
+}
+
+void pickCell(int cell, PickSource source)
+{
+    pickCellIn(mainWindow, cell, source);
+}
+
+int pickedPlace(int cell)
+{
+    return gameState.picked[cell] != 0 ? pickPlaces[cell] : 0;
 }

@@ -65,7 +65,7 @@ press Return
 wait_for_text Lettro "$SCORE_DISPLAY" 1
 wait_for_window Congratulations 240
 click_control Congratulations "$BOX_OK"
-wait_for_window "Enter Name" 10
+wait_for_name_entry
 type_text "Dee"
 press Return
 

@@ -149,7 +149,7 @@ click_control Congratulations "$BOX_OK"
 wait_for_window_gone Congratulations 10
 
 step "entering a name and pressing Enter"
-wait_for_window "Enter Name" 10
+wait_for_name_entry
 wait_for_screen enter-name dialog_shown "Enter Name"
 read_window Lettro
 expect_equal "$WINDOW_ENABLED" 0 "main window enabled (1) or not (0) while the name is entered"

@@ -44,6 +44,7 @@ SUBMIT=$(resource_id IDC_SUBMIT)
 SCORE_DISPLAY=$(resource_id IDC_SCORE_DISPLAY)
 TIME_DISPLAY=$(resource_id IDC_TIME_DISPLAY)
 STATUS_LINE=$(resource_id IDC_STATUS_LINE)
+BOARD_CONTROL=$(resource_id IDC_BOARD)
 BLANK_STATUS="             "
 
 E2E_STEP="setting up"
@@ -296,6 +297,30 @@ text_is() {
 # Waits until control ID of TITLE shows TEXT: the game handles keys and clicks in its own time.
 wait_for_text() {
     wait_until 10 text_is "$1" "$2" "$3" || fail "control $2 of \"$1\" shows \"$(text_of "$2")\", expected \"$3\""
+}
+
+# Waits for "Enter Name" and for the moment after it appears in which the game drops every key,
+# so that keys typed for the game never become the name.
+wait_for_name_entry() {
+    wait_for_window "Enter Name" 10
+    sleep 1
+}
+
+# ----- What a screen reader reads (window_probe.exe from another process, through MSAA) -------------
+
+# What a screen reader reads of the window titled TITLE, into ACCESSIBLE: a "named" line a control
+# (id, role, name), a "cell" line a cell of a table (name, state).
+read_accessible() {
+    ACCESSIBLE=$(probe accessible "$1") || fail "no window \"$1\" to read as a screen reader does"
+}
+
+accessible_name() {
+    printf '%s\n' "$ACCESSIBLE" | awk -F '\t' -v id="$1" '$1 == "named" && $2 == id { print $4; exit }'
+}
+
+# The board's letters in reading order, as the first letters of its cells' names.
+board_from_cells() {
+    printf '%s\n' "$ACCESSIBLE" | awk -F '\t' '$1 == "cell" { printf "%s", substr($2, 1, 1) }'
 }
 
 # ----- The High Scores dialog ------------------------------------------------------------------

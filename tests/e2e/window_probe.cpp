@@ -4,11 +4,16 @@
 //   window_probe controls TITLE           the window titled TITLE, its client origin and its controls
 //   window_probe board SHOT.ppm X Y TILES the 16 letters of the board whose top-left client pixel (70, 70)
 //                                         is at screen pixel (X, Y) of the screenshot, in reading order
+//   window_probe accessible TITLE         what a screen reader reads of the window's controls: each
+//                                         one's id, role and name; the cells of a table, each with
+//                                         its name and state
 //
 // Lines are tab-separated; texts are printed as they are, spaces included.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -298,9 +303,90 @@ int readBoard(const char* shotPath, int clientX, int clientY, const char* tileFo
     return letters.find('?') == std::string::npos ? 0 : 1;
 }
 
+// ----- What a screen reader reads (MSAA) ----------------------------------------------------
+
+VARIANT self()
+{
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = CHILDID_SELF;
+    return child;
+}
+
+std::string nameOf(IAccessible* object, VARIANT child)
+{
+    BSTR name = nullptr;
+    object->get_accName(child, &name);
+    char narrow[512] = "";
+    if (name != nullptr) {
+        WideCharToMultiByte(CP_ACP, 0, name, -1, narrow, sizeof narrow - 1, nullptr, nullptr);
+        SysFreeString(name);
+    }
+    return narrow;
+}
+
+LONG numberOf(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*))
+{
+    VARIANT value;
+    VariantInit(&value);
+    (object->*get)(self(), &value);
+    return value.vt == VT_I4 ? value.lVal : -1;
+}
+
+// Each cell of a table, row by row: "cell", its name and its state, as hexadecimal.
+void printCells(IAccessible* object, LONG role)
+{
+    VARIANT children[16];
+    LONG count = 0;
+    AccessibleChildren(object, 0, 16, children, &count);
+    for (LONG at = 0; at < count; ++at) {
+        IAccessible* child = nullptr;
+        if (children[at].vt == VT_DISPATCH) {
+            children[at].pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&child));
+            children[at].pdispVal->Release();
+        }
+        if (child != nullptr && role == ROLE_SYSTEM_ROW) {
+            std::printf("cell\t%s\t%lx\n", nameOf(child, self()).c_str(), numberOf(child, &IAccessible::get_accState));
+        } else if (child != nullptr) {
+            printCells(child, numberOf(child, &IAccessible::get_accRole));
+        }
+        if (child != nullptr) {
+            child->Release();
+        }
+    }
+}
+
+BOOL CALLBACK printAccessibleControl(HWND control, LPARAM)
+{
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return TRUE;
+    }
+    LONG role = numberOf(object, &IAccessible::get_accRole);
+    std::printf("named\t%d\t%ld\t%s\n", GetDlgCtrlID(control), role, nameOf(object, self()).c_str());
+    if (role == ROLE_SYSTEM_TABLE) {
+        printCells(object, role);
+    }
+    object->Release();
+    return TRUE;
+}
+
+int listAccessible(const char* title)
+{
+    HWND window = FindWindowA(nullptr, title);
+    if (window == nullptr) {
+        std::fprintf(stderr, "window_probe: no window titled \"%s\"\n", title);
+        return 1;
+    }
+    EnumChildWindows(window, printAccessibleControl, 0);
+    return 0;
+}
+
 int usage()
 {
-    std::fprintf(stderr, "usage: window_probe windows | controls TITLE | board SHOT.ppm X Y TILE-FOLDER\n");
+    std::fprintf(stderr, "usage: window_probe windows | controls TITLE | board SHOT.ppm X Y TILE-FOLDER | "
+                         "accessible TITLE\n");
     return 2;
 }
 
@@ -319,6 +405,10 @@ int main(int argc, char** argv)
     }
     if (command == "board" && argc == 6) {
         return readBoard(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argv[5]);
+    }
+    CoInitialize(nullptr);
+    if (command == "accessible" && argc == 3) {
+        return listAccessible(argv[2]);
     }
     return usage();
 }

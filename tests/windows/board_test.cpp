@@ -5,10 +5,62 @@
 #include "engine/solver.h"
 #include "engine/game_state.h"
 #include "ui/board_geometry.h"
+#include "ui/board_painting.h"
+#include "ui/window_colours.h"
 #include "ui/resources/resource_ids.h"
 #include "windows_test_support.h"
 
 namespace {
+
+// ---- reading the board as a screen reader does, through MSAA ----
+
+LONG numberOf(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*))
+{
+    VARIANT value;
+    VariantInit(&value);
+    (object->*get)(self(), &value);
+    return value.vt == VT_I4 ? value.lVal : -1;
+}
+
+// The children of `object` that are objects of their own, each with its reference.
+std::vector<IAccessible*> childrenOf(IAccessible* object)
+{
+    VARIANT found[16];
+    LONG count = 0;
+    AccessibleChildren(object, 0, 16, found, &count);
+    std::vector<IAccessible*> children;
+    for (LONG at = 0; at < count; ++at) {
+        IAccessible* child = nullptr;
+        if (found[at].vt == VT_DISPATCH && found[at].pdispVal != nullptr) {
+            found[at].pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&child));
+            found[at].pdispVal->Release();
+        }
+        children.push_back(child);
+    }
+    return children;
+}
+
+IAccessible* tableOf(HWND dialog)
+{
+    IAccessible* table = nullptr;
+    AccessibleObjectFromWindow(GetDlgItem(dialog, IDC_BOARD), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(&table));
+    return table;
+}
+
+// Every cell of the table, row by row, in the order the table hands them out.
+std::vector<IAccessible*> cellsOf(IAccessible* table)
+{
+    std::vector<IAccessible*> cells;
+    for (IAccessible* row : childrenOf(table)) {
+        EXPECT_EQ(numberOf(row, &IAccessible::get_accRole), ROLE_SYSTEM_ROW);
+        for (IAccessible* cell : childrenOf(row)) {
+            cells.push_back(cell);
+        }
+        row->Release();
+    }
+    return cells;
+}
 
 class Board : public ::testing::Test {
   protected:
@@ -41,6 +93,11 @@ class Board : public ::testing::Test {
     std::string field()
     {
         return controlText(dialog, IDC_WORD_FIELD);
+    }
+
+    HWND control(int id)
+    {
+        return GetDlgItem(dialog, id);
     }
 };
 
@@ -133,6 +190,175 @@ TEST_F(Board, DoubleClickOnATilePicksItThenHandsTheWordIn)
     for (char pick : gameState.picked) {
         EXPECT_EQ(pick, 0);
     }
+}
+
+// The marks of the picks are those that Solutions gives a word's path: the same tiles in the same order.
+TEST_F(Board, PickedTilesAreMarkedInTheirOrderUntilTheWordIsHandedIn)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    pressMouseAt(dialog, 200, 80);
+    pressMouseAt(dialog, 80, 80);
+    EXPECT_EQ(changedTilesOf(dialog), (std::vector<int>{0, 2}));
+    std::vector<unsigned> c = screenSquare(dialog, 190, 70), a = screenSquare(dialog, 70, 70);
+    SendMessageA(dialog, WM_COMMAND, IDC_SUBMIT, 0);
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{}) << "handing the word in clears them";
+    markSolutionPath(SolutionPath{{boardIndex(2, 0), boardIndex(0, 0)}, 2});
+    UpdateWindow(dialog);
+    EXPECT_TRUE(screenSquare(dialog, 190, 70) == c) << "C marked first";
+    EXPECT_TRUE(screenSquare(dialog, 70, 70) == a) << "A marked second";
+    clearSolutionPath();
+}
+
+TEST_F(Board, MarksTakeTheSystemsHighlightUnderHighContrast)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    highContrastOn = true;
+    pressMouseAt(dialog, 80, 80);
+    UpdateWindow(dialog);
+    COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    unsigned frame = GetRValue(highlight) << 16 | GetGValue(highlight) << 8 | GetBValue(highlight);
+    EXPECT_EQ(screenSquare(dialog, 70, 70)[30 * 60], frame) << "the left edge of the frame";
+    highContrastOn = false;
+}
+
+// ---- the board from the keyboard ----
+
+TEST_F(Board, TabGoesRoundTheWordFieldSubmitTheBoardAndTheList)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    ASSERT_EQ(GetFocus(), control(IDC_WORD_FIELD));
+    for (int id : {IDC_SUBMIT, IDC_BOARD, IDC_FOUND_WORDS, IDC_WORD_FIELD}) {
+        pressKey(VK_TAB);
+        EXPECT_EQ(GetFocus(), control(id)) << "Tab to control " << id;
+    }
+    pressKey(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), control(IDC_FOUND_WORDS)) << "Shift+Tab goes back";
+}
+
+TEST_F(Board, SpaceAndTheArrowsPickFromTheBoardWithoutWrappingAndEnterHandsTheWordIn)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    SetFocus(control(IDC_BOARD));
+    pressKey(VK_SPACE);
+    pressKey(VK_DOWN);
+    pressKey(VK_SPACE);
+    EXPECT_EQ(field(), "AE");
+    EXPECT_EQ(GetFocus(), control(IDC_BOARD)) << "a pick from the board leaves the focus there";
+    pressKey(VK_LEFT);
+    pressKey(VK_SPACE);
+    EXPECT_EQ(field(), "A") << "no wrapping: the mark stayed on the E, whose pick is taken back";
+    pressKey(VK_RETURN);
+    EXPECT_EQ(gameState.enteredCount, 1) << "Enter hands the word in";
+    EXPECT_EQ(field(), "");
+    EXPECT_EQ(GetFocus(), control(IDC_BOARD));
+}
+
+TEST_F(Board, LetterTypedAwayFromTheWordFieldLandsInIt)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    pressMouseAt(dialog, 80, 80);
+    for (int id : {IDC_SUBMIT, IDC_BOARD, IDC_FOUND_WORDS}) {
+        SetFocus(control(id));
+        typeKeys("b");
+        EXPECT_EQ(GetFocus(), control(IDC_WORD_FIELD)) << "from control " << id;
+    }
+    EXPECT_EQ(field(), "Abbb") << "each letter at the end of the word";
+}
+
+// SendInput reaches the window under the cursor as a player's click does: the board control.
+TEST_F(Board, RealClickOnATileReachesThePickingThroughTheBoardControl)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    SetForegroundWindow(dialog);
+    POINT point = {BOARD_ORIGIN + TILE_PIXELS + 30, BOARD_ORIGIN + 30};
+    ASSERT_EQ(ChildWindowFromPointEx(dialog, point, CWP_ALL), control(IDC_BOARD)) << "the control covers the B";
+    ClientToScreen(dialog, &point);
+    SetCursorPos(point.x, point.y);
+    INPUT press[2] = {};
+    press[0].type = press[1].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ASSERT_EQ(SendInput(2, press, sizeof press[0]), 2u);
+    for (int wait = 0; wait < 250 && field().empty(); ++wait) {
+        Sleep(20);
+        pumpMessages();
+    }
+    EXPECT_EQ(field(), "B");
+    EXPECT_EQ(GetFocus(), control(IDC_WORD_FIELD)) << "a click hands the focus to the word field, not the board";
+}
+
+// ---- the board as a screen reader reads it ----
+
+TEST_F(Board, ScreenReadersReadATableOfRowsOfCellsInReadingOrder)
+{
+    IAccessible* table = tableOf(dialog);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(cellsOf(table).size(), 0u) << "no cells before the first game";
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    EXPECT_EQ(nameOf(table), "Board");
+    EXPECT_EQ(numberOf(table, &IAccessible::get_accRole), ROLE_SYSTEM_TABLE);
+    std::vector<IAccessible*> rows = childrenOf(table);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(nameOf(rows[2]), "Row 3: I J K L");
+    std::string letters;
+    for (IAccessible* cell : cellsOf(table)) {
+        EXPECT_EQ(numberOf(cell, &IAccessible::get_accRole), ROLE_SYSTEM_CELL);
+        letters += nameOf(cell).substr(0, 1);
+        if (letters.size() == 7) {
+            EXPECT_EQ(nameOf(cell), "G, row 2, column 3");
+        }
+        cell->Release();
+    }
+    EXPECT_EQ(letters, "ABCDEFGHIJKLMNOP");
+    table->Release();
+}
+
+TEST_F(Board, PickedCellIsSelectedAndTheMarkedCellHasTheFocus)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    pressMouseAt(dialog, 140, 80);
+    IAccessible* table = tableOf(dialog);
+    std::vector<IAccessible*> cells = cellsOf(table);
+    ASSERT_EQ(cells.size(), 16u);
+    for (int tile = 0; tile < TILE_COUNT; ++tile) {
+        LONG selected = numberOf(cells[tile], &IAccessible::get_accState) & STATE_SYSTEM_SELECTED;
+        EXPECT_EQ(selected, tile == 1 ? STATE_SYSTEM_SELECTED : 0) << "tile " << tile;
+    }
+    SetFocus(control(IDC_BOARD));
+    watchEvents(EVENT_OBJECT_FOCUS);
+    pressKey(VK_DOWN);
+    pumpMessages();
+    EXPECT_EQ(watchedNames(), std::vector<std::string>{"E, row 2, column 1"}) << "the focus event names the cell";
+    VARIANT focus;
+    table->get_accFocus(&focus);
+    ASSERT_EQ(focus.vt, VT_DISPATCH);
+    IAccessible* focused = nullptr;
+    focus.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&focused));
+    EXPECT_EQ(nameOf(focused), "E, row 2, column 1");
+    EXPECT_NE(numberOf(cells[4], &IAccessible::get_accState) & STATE_SYSTEM_FOCUSED, 0);
+    long left, top, width, height;
+    cells[4]->accLocation(&left, &top, &width, &height, self());
+    POINT corner = {BOARD_ORIGIN, BOARD_ORIGIN + TILE_PIXELS};
+    ClientToScreen(dialog, &corner);
+    EXPECT_EQ(std::vector<long>({left, top, width, height}), std::vector<long>({corner.x, corner.y, 60, 60}));
+    VARIANT found;
+    cells[4]->accNavigate(NAVDIR_RIGHT, self(), &found);
+    EXPECT_EQ(found.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(found.pdispVal)) : "", "F, row 2, column 2");
+    VariantClear(&found);
+    table->accHitTest(corner.x + 150, corner.y + 30, &found);
+    ASSERT_EQ(found.vt, VT_DISPATCH) << "the point is on row 2";
+    IAccessible* row = static_cast<IAccessible*>(found.pdispVal);
+    VARIANT hit;
+    row->accHitTest(corner.x + 150, corner.y + 30, &hit);
+    EXPECT_EQ(hit.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(hit.pdispVal)) : "", "G, row 2, column 3");
+    VariantClear(&hit);
+    VariantClear(&found);
+    focused->Release();
+    focus.pdispVal->Release();
+    for (IAccessible* cell : cells) {
+        cell->Release();
+    }
+    table->Release();
 }
 
 } // namespace

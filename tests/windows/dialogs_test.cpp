@@ -68,18 +68,9 @@ class Dialogs : public ::testing::Test {
         pumpMessages();
     }
 
-    // The board's tiles in reading order whose square on screen is not their plain image.
     std::vector<int> changedTiles()
     {
-        UpdateWindow(dialog);
-        std::vector<int> changed;
-        for (int tile = 0; tile < TILE_COUNT; ++tile) {
-            int slot = static_cast<int>(std::string(letterOrder).find(gameState.tileLetters[tile]));
-            if (screenSquare(dialog, tilePositions[tile], tilePositions[TILE_COUNT + tile]) != shrunkTile(slot)) {
-                changed.push_back(tile);
-            }
-        }
-        return changed;
+        return changedTilesOf(dialog);
     }
 
     // Opens Solutions and checks that it lies clear of the board, within the monitor's work area.
@@ -117,6 +108,8 @@ TEST_F(Dialogs, HighScoresShowsAllTenSlotsSortedBestAtTheTop)
     GetWindowRect(GetDlgItem(scores, IDC_SCORE_NAME_FIRST + 18), &top);
     GetWindowRect(GetDlgItem(scores, IDC_SCORE_NAME_FIRST), &bottom);
     EXPECT_LT(top.top, bottom.top) << "slot 9 is the top row";
+    EXPECT_EQ(accessibleName(GetDlgItem(scores, IDC_SCORE_NAME_FIRST + 18)), "Place 1 name");
+    EXPECT_EQ(accessibleName(GetDlgItem(scores, IDC_SCORE_VALUE_FIRST)), "Place 10 score");
     EXPECT_EQ(highScoreTable.highScoreScores[0], -5) << "opening sorts the table";
 
     SendMessageA(scores, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Changed"));
@@ -153,6 +146,7 @@ TEST_F(Dialogs, EnterNameCannotBeCancelledAndKeepsThirtyBytesOfAName)
     finishGameScoringOne();
     HWND enterName = FindWindowA(nullptr, "Enter Name");
     ASSERT_NE(enterName, nullptr);
+    EXPECT_EQ(accessibleName(GetDlgItem(enterName, IDC_NAME_FIELD)), "Your name");
     SendMessageA(enterName, WM_COMMAND, IDCANCEL, 0);
     SendMessageA(enterName, WM_CLOSE, 0, 0);
     ASSERT_TRUE(IsWindow(enterName)) << "only OK closes it";
@@ -203,29 +197,6 @@ TEST_F(Dialogs, GameEndingWhileHighScoresIsOpenOpensEnterNameBesideIt)
     EXPECT_STREQ(highScoreTable.highScoreNames[0], "Zed");
 }
 
-// A key as the keyboard delivers it: posted to the control that has the focus.
-void pressKey(WPARAM key, bool shift = false)
-{
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-    HWND focus = GetFocus();
-    PostMessageA(focus, WM_KEYDOWN, key, 1);
-    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
-    pumpMessages();
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-}
-
-void typeKeys(const std::string& text)
-{
-    for (char c : text) {
-        PostMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(c), 1);
-    }
-    pumpMessages();
-}
-
 TEST_F(Dialogs, KeyboardMovesTheFocusAndEnterPressesOkInEveryChildDialog)
 {
     open();
@@ -248,6 +219,7 @@ TEST_F(Dialogs, KeyboardMovesTheFocusAndEnterPressesOkInEveryChildDialog)
     }
     finishGameScoringOne();
     HWND enterName = FindWindowA(nullptr, "Enter Name");
+    pauseAfterTheGamesEnd();
     typeKeys("Kim");
     pressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), GetDlgItem(enterName, IDC_NAME_OK));
@@ -323,6 +295,7 @@ TEST_F(Dialogs, SolutionsAreOfferedFromTheEndOfAGameToTheNextAndShowTheEndedBoar
     std::vector<std::string> lines = solutionLines();
     EXPECT_EQ(listItems(GetDlgItem(solutions, IDC_SOLUTIONS_LIST)), lines);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "* " + std::string(1, gameState.tileLetters[0])), 1);
+    pauseAfterTheGamesEnd();
     pressKey(VK_RETURN);
     EXPECT_FALSE(IsWindow(solutions));
     EXPECT_TRUE(IsWindowEnabled(dialog));
@@ -352,12 +325,22 @@ TEST_F(Dialogs, SolutionsOpensBesideTheBoardAndMarksTheSelectedWordUntilClosedOr
     ASSERT_EQ(listItems(list), (std::vector<std::string>{"ABA", "* CAB", "FED"}));
     clickFirstItem(list);
     EXPECT_EQ(changedTiles(), (std::vector<int>{0, 1, 2})) << "ABA along the top row";
+    IAccessible* table = nullptr;
+    AccessibleObjectFromWindow(GetDlgItem(dialog, IDC_BOARD), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(&table));
+    VARIANT thirdCell = self();
+    thirdCell.lVal = 13; // row 1, column 3
+    BSTR description = nullptr;
+    table->get_accDescription(thirdCell, &description);
+    EXPECT_EQ(textOf(description), "Letter 3 of the word selected in Solutions") << "for a screen reader";
+    table->Release();
     std::vector<unsigned> third = screenSquare(dialog, 190, 70), a = shrunkTile(0);
     EXPECT_NE(screenSquare(dialog, 70, 70), third) << "the two A tiles tell their places apart";
     for (std::size_t pixel = 0; pixel < a.size(); ++pixel) {
         ASSERT_TRUE(a[pixel] != 0 || (third[pixel] & 0x808080) == 0) << "the A stays dark, pixel " << pixel;
     }
     SetFocus(list);
+    pauseAfterTheGamesEnd();
     pressKey(VK_DOWN);
     EXPECT_EQ(changedTiles(), (std::vector<int>{1, 2, 3})) << "CAB replaces ABA";
     clickButton(solutions, IDOK);

@@ -10,6 +10,7 @@
 #include "scores/high_score_table.h"
 #include "ui/main_window.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/system_library.h"
 #include "ui/ui_state.h"
 #include "ui/window_colours.h"
 #include "windows_test_support.h"
@@ -19,6 +20,8 @@ namespace {
 // Every letter is a word, so each tile of any board is a solution.
 const char EVERY_LETTER[] = "a b c d e f g h i j k l m n o p q r s t u v w x y z";
 const std::string BLANK_STATUS(13, ' ');
+// Whether the closing box was on screen at each Enter pressed on it.
+std::vector<bool> closingBoxShownAtEnter;
 
 std::string savedTable()
 {
@@ -115,6 +118,17 @@ TEST_F(MainWindow, NothingIsDrawnOnTheBoardBeforeTheFirstGame)
     ReleaseDC(dialog, windowContext);
 }
 
+TEST_F(MainWindow, ScreenReadersReadEachControlByItsName)
+{
+    const std::pair<int, const char*> names[] = {
+        {IDC_WORD_FIELD, "Word"},          {IDC_STATUS_LINE, "Status"},     {IDC_FOUND_WORDS, "Words found this game"},
+        {IDC_TIME_DISPLAY, "Time remaining"}, {IDC_SCORE_DISPLAY, "Words found"}, {IDC_SUBMIT, "Submit"},
+    };
+    for (const auto& name : names) {
+        EXPECT_EQ(accessibleName(control(name.first)), name.second);
+    }
+}
+
 TEST_F(MainWindow, StaticControlsAndTheBackgroundAreLightBlue)
 {
     HDC context = CreateCompatibleDC(nullptr);
@@ -178,6 +192,23 @@ TEST_F(MainWindow, TypedWordsAreAcceptedRefusedOrRepeated)
     EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Already Entered");
     EXPECT_EQ(foundCount(), 1);
     EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
+}
+
+TEST_F(MainWindow, VerdictsAndTheTimeRunningShortAreAnnouncedToScreenReaders)
+{
+    command(IDM_NEW_GAME);
+    watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
+    typeAndSubmit("zzzz");
+    typeAndSubmit(tileWord());
+    typeAndSubmit(tileWord());
+    tick(120);
+    pumpMessages(); // as a screen reader would, before the next announcement replaces this one
+    tick(50);
+    pumpMessages();
+    std::string found = std::string(1, gameState.tileLetters[0]) + " found, 1 word";
+    EXPECT_EQ(watchedNames(), (std::vector<std::string>{"Invalid Word", found, "Already Entered", "One minute left",
+                                                        "Ten seconds left"}));
+    EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Already Entered") << "the status line shows the verdict alone";
 }
 
 // During a game a double-click hands the word in (the board's tests); outside one it does nothing.
@@ -328,6 +359,41 @@ TEST_F(MainWindow, LeavingStopsTheClockSoNoGameEndsMeanwhile)
     EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "0:01");
 }
 
+TEST_F(MainWindow, F2Deals)
+{
+    SetFocus(control(IDC_FOUND_WORDS));
+    pressKey(VK_F2);
+    pumpMessages();
+    EXPECT_TRUE(gameState.boardDealt);
+    EXPECT_TRUE(IsWindowEnabled(control(IDC_WORD_FIELD)));
+}
+
+// Enter as the keyboard delivers it to the closing box, to the control that has the focus there.
+void CALLBACK pressEnterOnTheClosingBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND box = FindWindowA(nullptr, "Congratulations");
+    closingBoxShownAtEnter.push_back(box != nullptr);
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(GetFocus(), WM_KEYUP, VK_RETURN, 0xC0000001);
+}
+
+// Enter at 0.3 s after the box appears is taken for a key meant for the game; at 1 s it answers.
+TEST_F(MainWindow, EnterRightAfterTheClosingBoxAppearsDoesNotDismissIt)
+{
+    command(IDM_NEW_GAME);
+    tick(179);
+    closingBoxShownAtEnter.clear();
+    stopAnsweringMessageBoxes();
+    UINT_PTR early = SetTimer(nullptr, 0, 300, pressEnterOnTheClosingBox);
+    UINT_PTR late = SetTimer(nullptr, 0, 1000, pressEnterOnTheClosingBox);
+    tick(1);
+    KillTimer(nullptr, early);
+    KillTimer(nullptr, late);
+    EXPECT_EQ(closingBoxShownAtEnter, (std::vector<bool>{true, true})) << "the box was there at 0.3 s and at 1 s";
+    EXPECT_EQ(FindWindowA(nullptr, "Congratulations"), nullptr) << "the second Enter dismissed it";
+}
+
 TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)
 {
     command(IDCANCEL);
@@ -456,6 +522,18 @@ TEST(Leaving, SaveThatFailsTellsThePlayerWhichFileAndWhy)
               "<missing>");
     RemoveDirectoryA((workingFolder() + "\\High Scores.dat").c_str());
     DestroyWindow(dialog);
+}
+
+// A DLL of that name in the working folder, where LoadLibrary would look, is not the system's.
+TEST(SystemLibrary, LoadsFromTheSystemFolderOnly)
+{
+    prepareWorkingFolder();
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    std::wstring version = std::wstring(system) + L"\\version.dll";
+    ASSERT_TRUE(CopyFileW(version.c_str(), L"lettro-dropped.dll", FALSE));
+    EXPECT_EQ(loadSystemLibrary(L"lettro-dropped.dll"), nullptr);
+    EXPECT_NE(loadSystemLibrary(L"version.dll"), nullptr);
 }
 
 } // namespace

@@ -124,17 +124,20 @@ TEST(Templates, MainWindow)
     EXPECT_EQ(main.pointSize, 12);
     EXPECT_EQ(main.width, 350);
     EXPECT_EQ(main.height, 200);
+    // In the Tab order: the word field, Submit, the board, the found-words list.
     expectControls(main, {
-        {IDC_FOUND_WORDS, LISTBOX, "", 150, 25, 175, 128,
-         CV | WS_VSCROLL | LBS_NOSEL | LBS_DISABLENOSCROLL | LBS_HASSTRINGS, 0},
         {IDC_WORD_FIELD, EDIT, "", 26, 165, 100, 12, CV | WS_BORDER | WS_GROUP | WS_TABSTOP | ES_NOHIDESEL | ES_LEFT,
-         WS_EX_STATICEDGE | WS_EX_CONTROLPARENT},
+         WS_EX_STATICEDGE},
         {IDC_SUBMIT, BUTTON, "Submit", 130, 165, 60, 12, CV | WS_TABSTOP | BS_DEFPUSHBUTTON, 0},
+        {IDC_BOARD, "LETTROBOARD", "", 28, 29, 96, 101, CV | WS_DISABLED | WS_TABSTOP, 0},
+        {IDC_FOUND_WORDS, LISTBOX, "", 150, 25, 175, 128,
+         CV | WS_VSCROLL | WS_TABSTOP | LBS_NOSEL | LBS_DISABLENOSCROLL | LBS_HASSTRINGS, 0},
         {IDC_WORDS_FOUND_LABEL, STATIC, "Words Found", 25, 135, 55, 10, CV | SS_LEFT, 0},
         {IDC_SCORE_DISPLAY, EDIT, "", 67, 135, 55, 12, CV | ES_READONLY, 0},
         {IDC_TIME_LABEL, STATIC, "Time Remaining", 150, 12, 70, 10, CV | SS_LEFT, 0},
         {IDC_TIME_DISPLAY, EDIT, "", 197, 12, 24, 12, CV | ES_READONLY, 0},
         {IDC_STATUS_LINE, EDIT, "", 26, 180, 100, 13, CV | ES_READONLY | ES_CENTER, 0},
+        {IDC_ANNOUNCER, STATIC, "", 0, 0, 0, 0, CV | SS_LEFT | SS_NOPREFIX, 0},
     });
 }
 
@@ -235,12 +238,12 @@ TEST(Templates, MainMenu)
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(303));
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(describeMenu(menu), "&File\n"
-                                  "  &New Game 40000\n"
+                                  "  &New Game\tF2 40000\n"
                                   "  &High Scores 40003\n"
                                   "  &Solutions 40005 grayed\n"
                                   "  E&xit 40001\n"
                                   "Help\n"
-                                  "  Help 40004\n"
+                                  "  Help\tF1 40004\n"
                                   "  About 40002\n");
     DestroyMenu(menu);
 }

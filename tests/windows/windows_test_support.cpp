@@ -3,9 +3,12 @@
 
 #include <cstdio>
 
+#include "engine/deal.h"
 #include "engine/game_state.h"
 #include "scores/high_score_table.h"
+#include "ui/board_geometry.h"
 #include "ui/board_painting.h"
+#include "ui/game_keys.h"
 #include "ui/main_window.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/ui_state.h"
@@ -76,6 +79,7 @@ std::string prepareWorkingFolder(const std::string& highScores)
     gameState = GameState();
     highScoreTable = HighScoreTable();
     unsavedHighScores.clear();
+    keyGuardOn = false;
     currentFolder = makeWorkingFolder();
     SetCurrentDirectoryA(currentFolder.c_str());
     gameState.dictionaryPath = currentFolder + "\\words.dic";
@@ -145,6 +149,28 @@ void typeInto(HWND control, const std::string& text)
     }
 }
 
+void pressKey(WPARAM key, bool shift)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    HWND focus = GetFocus();
+    PostMessageA(focus, WM_KEYDOWN, key, 1);
+    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+    pumpMessages();
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+void typeKeys(const std::string& text)
+{
+    for (char c : text) {
+        PostMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(c), 1);
+    }
+    pumpMessages();
+}
+
 void clickButton(HWND dialog, int id)
 {
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
@@ -173,6 +199,17 @@ int answeredBoxCount()
     return answeredCount;
 }
 
+void stopAnsweringMessageBoxes()
+{
+    KillTimer(nullptr, answerTimer);
+    answerTimer = 0;
+}
+
+void pauseAfterTheGamesEnd()
+{
+    Sleep(800);
+}
+
 void pressMouseAt(HWND dialog, int x, int y, UINT message)
 {
     POINT point = {x, y};
@@ -182,10 +219,14 @@ void pressMouseAt(HWND dialog, int x, int y, UINT message)
     pumpMessages();
 }
 
+// The main window's keys go through its dialog manager first, as in DialogBox's own loop.
 void pumpMessages()
 {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (IsWindow(mainWindow) && IsDialogMessageA(mainWindow, &message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -250,4 +291,88 @@ std::vector<unsigned> shrunkTile(int slot)
     SelectObject(imageContext, kept);
     DeleteDC(imageContext);
     return canvasPixels(context, canvas, bits);
+}
+
+std::vector<int> changedTilesOf(HWND dialog)
+{
+    UpdateWindow(dialog);
+    std::vector<int> changed;
+    for (int tile = 0; tile < TILE_COUNT; ++tile) {
+        int slot = static_cast<int>(std::string(letterOrder).find(gameState.tileLetters[tile]));
+        if (screenSquare(dialog, tilePositions[tile], tilePositions[TILE_COUNT + tile]) != shrunkTile(slot)) {
+            changed.push_back(tile);
+        }
+    }
+    return changed;
+}
+
+std::string textOf(BSTR text)
+{
+    std::string narrow;
+    for (UINT at = 0; text != nullptr && at < SysStringLen(text); ++at) {
+        narrow += static_cast<char>(text[at]);
+    }
+    SysFreeString(text);
+    return narrow;
+}
+
+VARIANT self()
+{
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = CHILDID_SELF;
+    return child;
+}
+
+std::string nameOf(IAccessible* object)
+{
+    BSTR name = nullptr;
+    object->get_accName(self(), &name);
+    return textOf(name);
+}
+
+std::string accessibleName(HWND window)
+{
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return "<no object>";
+    }
+    std::string name = nameOf(object);
+    object->Release();
+    return name;
+}
+
+namespace {
+
+HWINEVENTHOOK eventHook = nullptr;
+std::vector<std::string> eventNames;
+
+void CALLBACK recordEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    IAccessible* source = nullptr;
+    VARIANT which;
+    if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object), static_cast<DWORD>(child), &source,
+                                            &which))) {
+        BSTR name = nullptr;
+        source->get_accName(which, &name);
+        eventNames.push_back(textOf(name));
+        source->Release();
+    }
+}
+
+} // namespace
+
+void watchEvents(DWORD event)
+{
+    if (eventHook != nullptr) {
+        UnhookWinEvent(eventHook);
+    }
+    eventNames.clear();
+    eventHook = SetWinEventHook(event, event, nullptr, recordEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+}
+
+std::vector<std::string> watchedNames()
+{
+    return eventNames;
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,6 +31,10 @@ std::string scoreLine(const std::string& name, int score);
 // Keys as the player types them: one WM_CHAR per character to the control.
 void typeInto(HWND control, const std::string& text);
 
+// Keys as the keyboard delivers them: posted to the control that has the focus, then handled.
+void pressKey(WPARAM key, bool shift = false);
+void typeKeys(const std::string& text);
+
 // A click on a button, as the player makes it.
 void clickButton(HWND dialog, int id);
 
@@ -46,6 +52,11 @@ struct AnsweredBox {
 void answerNextMessageBox(int button = IDOK, std::function<void()> beforeAnswering = nullptr);
 AnsweredBox lastAnsweredBox();
 int answeredBoxCount();
+void stopAnsweringMessageBoxes();
+
+// A player's pause once a game has ended: keys typed in the first ¾ of a second after the closing
+// box or Enter Name appears are dropped.
+void pauseAfterTheGamesEnd();
 
 // A press of the left button at client pixel (x, y) of the dialog: the cursor is moved there first.
 void pressMouseAt(HWND dialog, int x, int y, UINT message = WM_LBUTTONDOWN);
@@ -58,3 +69,20 @@ std::vector<unsigned> screenSquare(HWND window, int x, int y);
 
 // The image of tile slot `slot` shrunk onto 60 x 60 the way the board paints it.
 std::vector<unsigned> shrunkTile(int slot);
+
+// The board's tiles in reading order whose square on screen is not their plain image, once painted.
+std::vector<int> changedTilesOf(HWND dialog);
+
+// ---- MSAA, as a screen reader reads the windows ----
+
+// The text of a BSTR, which it frees.
+std::string textOf(BSTR text);
+VARIANT self();
+std::string nameOf(IAccessible* object);
+// The name of the client area of `window`, as another program asks for it.
+std::string accessibleName(HWND window);
+
+// Watches this process's objects for `event` (in this thread's message loop) until the next call:
+// watchedNames() are the names of the objects that raised it, in order.
+void watchEvents(DWORD event);
+std::vector<std::string> watchedNames();

@@ -23,6 +23,10 @@
 #define IDC_SCORE_DISPLAY 2006
 #define IDC_TIME_LABEL 2007
 #define IDC_TIME_DISPLAY 2008
+// The board: a control over the painted tiles that takes the focus and the arrow keys
+#define IDC_BOARD 2004
+// Of no size: its text is what a screen reader is told (a verdict, the time running short)
+#define IDC_ANNOUNCER 2010
 
 // The countdown timer of the main window
 #define COUNTDOWN_TIMER_ID 2009

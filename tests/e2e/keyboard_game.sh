@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# A whole game with the keyboard alone, read from another program as a screen reader reads it: the
+# names, F2, the board from its cells' names, a word picked with the arrow keys and Space, a word
+# typed, the closing box and Enter Name answered with keys. (The Windows tests hear the events.)
+set -eEu
+SCENARIO=keyboard-game
+# shellcheck source=lettro_session.sh
+. "$(dirname "$0")/lettro_session.sh"
+
+MARK=0
+
+# Moves the board's focus mark to tile $1 (reading order) with the arrow keys, then presses Space.
+pick_with_keys() {
+    local keys=() step
+    for ((step = MARK / 4; step < $1 / 4; step++)); do keys+=(Down); done
+    for ((step = MARK / 4; step > $1 / 4; step--)); do keys+=(Up); done
+    for ((step = MARK % 4; step < $1 % 4; step++)); do keys+=(Right); done
+    for ((step = MARK % 4; step > $1 % 4; step--)); do keys+=(Left); done
+    press "${keys[@]}" space
+    MARK=$1
+}
+
+# The cells of ACCESSIBLE whose state says selected, by index in reading order.
+selected_cells() {
+    printf '%s\n' "$ACCESSIBLE" | awk -F '\t' '$1 == "cell" {
+        if (index("2367abef", substr($3, length($3)))) { found = found (found == "" ? "" : " ") (n + 0) }
+        n++
+    } END { print found }'
+}
+
+start_session
+GAME_FOLDER="$E2E_OUT/game"
+mkdir -p "$GAME_FOLDER"
+cp "$PROGRAM_FOLDER/Lettro.exe" "$PROGRAM_FOLDER/words.dic" "$GAME_FOLDER/"
+start_lettro "$GAME_FOLDER" Lettro.exe
+
+step "the controls' names; F2 deals, and the board's cells name the letters on screen in reading order"
+read_accessible Lettro
+expect_equal "$(accessible_name "$WORD_FIELD")/$(accessible_name "$STATUS_LINE")/$(accessible_name "$BOARD_CONTROL")" \
+    "Word/Status/Board" "the names a screen reader reads"
+press F2
+wait_until 15 board_shown dealt || fail "no board on screen after F2"
+read_accessible Lettro
+expect_equal "$(board_from_cells)" "$BOARD" "the board read from its cells' names"
+solve_board "$GAME_FOLDER/words.dic"
+word=$(head -n 1 "$SOLUTIONS")
+[ -n "$word" ] || fail "board $BOARD has no word"
+mapfile -t tiles < <(tiles_for_word "$word")
+
+step "Tab, Tab to the board; $word picked with the arrow keys and Space"
+press Tab Tab
+for index in "${tiles[@]}"; do
+    pick_with_keys "$index"
+done
+wait_for_text Lettro "$WORD_FIELD" "$word"
+read_accessible Lettro
+expect_equal "$(selected_cells)" "$(printf '%s\n' "${tiles[@]}" | sort -n | paste -sd ' ')" "the picked cells, selected"
+
+step "Enter hands it in; a word typed on the board goes into the word field"
+press Return
+wait_for_text Lettro "$SCORE_DISPLAY" 1
+type_text qzxv
+wait_for_text Lettro "$WORD_FIELD" qzxv
+press Return
+wait_for_text Lettro "$STATUS_LINE" "Invalid Word"
+
+step "the time runs out; the closing box and Enter Name answered with keys"
+wait_for_window Congratulations 240
+sleep 1
+press Return
+wait_for_name_entry
+type_text Kay
+press Return
+wait_for_window_gone "Enter Name" 10
+score_line Kay 1 >"$E2E_OUT/expected-high-scores"
+expect_same_bytes "$GAME_FOLDER/High Scores.dat" "$E2E_OUT/expected-high-scores" "High Scores.dat"
+exit_lettro
+log "passed"

@@ -1,0 +1,55 @@
+// oleacc.dll's functions through GetProcAddress: oleacc is no known DLL, so it is loaded from
+// System32 by its full path, once, when a screen reader (or any other reader) first asks.
+#include "ui/oleacc_functions.h"
+
+#include "ui/system_library.h"
+
+namespace {
+
+typedef LRESULT(WINAPI* ResultFromObjectFunction)(REFIID, WPARAM, LPUNKNOWN);
+typedef HRESULT(WINAPI* StandardObjectFunction)(HWND, LONG, REFIID, void**);
+
+bool oleaccLoaded = false;
+ResultFromObjectFunction resultFromObjectFunction = nullptr;
+StandardObjectFunction standardObjectFunction = nullptr;
+
+// GetProcAddress hands every function back as one type; the cast through void (*)() says so.
+template <typename Function> Function functionOf(HMODULE module, const char* name)
+{
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// Kept loaded to the end: objects it made may be held by another process meanwhile.
+void loadOleacc()
+{
+    if (oleaccLoaded) {
+        return;
+    }
+    oleaccLoaded = true;
+    HMODULE oleacc = loadSystemLibrary(L"oleacc.dll");
+    if (oleacc != nullptr) {
+        resultFromObjectFunction = functionOf<ResultFromObjectFunction>(oleacc, "LresultFromObject");
+        standardObjectFunction = functionOf<StandardObjectFunction>(oleacc, "CreateStdAccessibleObject");
+    }
+}
+
+} // namespace
+
+LRESULT resultFromObject(REFIID interfaceId, WPARAM wParam, IUnknown* object)
+{
+    loadOleacc();
+    LRESULT answer = resultFromObjectFunction != nullptr ? resultFromObjectFunction(interfaceId, wParam, object) : 0;
+    // A failure comes back as a negative COM error code.
+    return answer > 0 ? answer : 0;
+}
+
+IAccessible* standardObject(HWND window, LONG objectId)
+{
+    loadOleacc();
+    void* object = nullptr;
+    if (standardObjectFunction == nullptr ||
+        FAILED(standardObjectFunction(window, objectId, __uuidof(IAccessible), &object))) {
+        return nullptr;
+    }
+    return static_cast<IAccessible*>(object);
+}
