@@ -22,10 +22,15 @@ unsigned long systemError()
 }
 
 // A lock file held by another copy answers with a sharing violation; one that a scanner holds
-// while it is being deleted answers with access denied. Both let go within moments.
-bool isHeldByAnother(DWORD error)
+// while it is being deleted answers with access denied. Both let go within moments. A folder in
+// which no file can be made answers access denied too, but there the lock file is not found:
+// waiting would only hold the player up.
+bool isHeldByAnother(const char* lockName, DWORD error)
 {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+    if (error != ERROR_ACCESS_DENIED) {
+        return error == ERROR_SHARING_VIOLATION;
+    }
+    return GetFileAttributesA(lockName) != INVALID_FILE_ATTRIBUTES || GetLastError() != ERROR_FILE_NOT_FOUND;
 }
 
 } // namespace
@@ -75,7 +80,7 @@ void lockScoresFile(const char* lockName, unsigned long waitMs)
     for (;;) {
         lockHandle = CreateFileA(lockName, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                  FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-        if (lockHandle != INVALID_HANDLE_VALUE || !isHeldByAnother(GetLastError()) ||
+        if (lockHandle != INVALID_HANDLE_VALUE || !isHeldByAnother(lockName, GetLastError()) ||
             GetTickCount() - started >= waitMs) {
             return;
         }

@@ -29,6 +29,19 @@ void keepCaretAtTheEnd(std::size_t length)
     SendDlgItemMessageA(mainWindow, IDC_WORD_FIELD, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
+// Taking back goes by letter, so the tile taken back may not be the one whose letter left the
+// word's end: another picked tile of the same letter may hold that last place. It takes the place
+// of the tile taken back, so that no mark shows a place past the word's end.
+void renumberAfterTakingBack(int cell, std::size_t lastPlace)
+{
+    for (int other = 0; other < TILE_COUNT; ++other) {
+        if (other != cell && gameState.picked[other] != 0 && pickPlaces[other] == static_cast<int>(lastPlace)) {
+            pickPlaces[other] = pickPlaces[cell];
+            repaintTile(other);
+        }
+    }
+}
+
 // The word with the tile at `cell` picked or taken back; false when nothing changes.
 bool changePick(int cell, std::string& word)
 {
@@ -38,6 +51,7 @@ bool changePick(int cell, std::string& word)
         if (word.empty() || word.back() != letter) {
             return false;
         }
+        renumberAfterTakingBack(cell, std::string(word.c_str()).size());
         word.pop_back();
         gameState.picked[cell] = 0;
     } else {

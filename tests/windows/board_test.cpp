@@ -6,6 +6,7 @@
 #include "engine/game_state.h"
 #include "ui/board_geometry.h"
 #include "ui/board_painting.h"
+#include "ui/tile_picking.h"
 #include "ui/window_colours.h"
 #include "ui/resources/resource_ids.h"
 #include "windows_test_support.h"
@@ -155,6 +156,16 @@ TEST_F(Board, PickedTilesGiveTheirLetterBackOnlyFromTheEndOfTheWord)
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_WORD_FIELD));
     typeInto(GetDlgItem(dialog, IDC_WORD_FIELD), "x");
     EXPECT_EQ(field(), "Ox") << "typing after a pick adds to the end";
+}
+
+TEST_F(Board, TakingBackOneOfTwoEqualLettersLeavesNoMarkPastTheWordsEnd)
+{
+    newGameWithBoard("ABCA" "EFGH" "IJKL" "MNOP");
+    pressMouseAt(dialog, 80, 80);
+    pressMouseAt(dialog, 260, 80);
+    pressMouseAt(dialog, 80, 80);
+    EXPECT_EQ(field(), "A");
+    EXPECT_EQ(pickedPlace(boardIndex(3, 0)), 1) << "the A still picked is the word's first letter";
 }
 
 TEST_F(Board, FieldEmptiedByKeyboardLeavesTilesPicked)
