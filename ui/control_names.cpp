@@ -48,12 +48,7 @@ class NamedObject final : public IAccessible {
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
     {
-        bool offered = id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible);
-        *object = offered ? static_cast<IAccessible*>(this) : nullptr;
-        if (offered) {
-            AddRef();
-        }
-        return offered ? S_OK : E_NOINTERFACE;
+        return offerAccessible(this, id, object);
     }
 
     ULONG STDMETHODCALLTYPE AddRef() override

@@ -53,3 +53,14 @@ IAccessible* standardObject(HWND window, LONG objectId)
     }
     return static_cast<IAccessible*>(object);
 }
+
+HRESULT offerAccessible(IAccessible* self, REFIID interfaceId, void** object)
+{
+    bool offered = interfaceId == __uuidof(IUnknown) || interfaceId == __uuidof(IDispatch) ||
+                   interfaceId == __uuidof(IAccessible);
+    *object = offered ? self : nullptr;
+    if (offered) {
+        self->AddRef();
+    }
+    return offered ? S_OK : E_NOINTERFACE;
+}

@@ -12,3 +12,7 @@ LRESULT resultFromObject(REFIID interfaceId, WPARAM wParam, IUnknown* object);
 
 // CreateStdAccessibleObject: the system's own object `objectId` of `window`; null without oleacc.
 IAccessible* standardObject(HWND window, LONG objectId);
+
+// QueryInterface of one of the game's own IAccessible objects: it is an IUnknown, an IDispatch
+// and an IAccessible, and nothing else.
+HRESULT offerAccessible(IAccessible* self, REFIID interfaceId, void** object);
