@@ -229,6 +229,16 @@ unsigned long writeHighScores()
 
 namespace {
 
+// The table just read from the file, sorted, with this run's unsaved entries entered into it by
+// the usual rule.
+void enterUnsavedIntoTable()
+{
+    sortHighScores();
+    for (const HighScoreEntry& entry : unsavedHighScores) {
+        insertIntoTableOnly(entry.name, entry.score);
+    }
+}
+
 // The unsaved entries entered into the file as it stands; on failure the table in memory is kept.
 unsigned long mergeUnsavedIntoFile()
 {
@@ -236,10 +246,7 @@ unsigned long mergeUnsavedIntoFile()
     highScoreTable = HighScoreTable();
     unsigned long failure = loadHighScores();
     if (failure == 0) {
-        sortHighScores();
-        for (const HighScoreEntry& entry : unsavedHighScores) {
-            insertIntoTableOnly(entry.name, entry.score);
-        }
+        enterUnsavedIntoTable();
         failure = writeHighScores();
     }
     if (failure != 0) {
@@ -259,10 +266,7 @@ void refreshHighScoresFromFile()
         highScoreTable = kept;
         return;
     }
-    sortHighScores();
-    for (const HighScoreEntry& entry : unsavedHighScores) {
-        insertIntoTableOnly(entry.name, entry.score);
-    }
+    enterUnsavedIntoTable();
 }
 
 unsigned long saveHighScores(unsigned long lockWaitMs)

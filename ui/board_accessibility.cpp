@@ -201,6 +201,18 @@ HRESULT resolve(const Part& self, VARIANT child, Part& named)
     return known ? S_OK : E_INVALIDARG;
 }
 
+// A number the part `child` of `self` answers with (its role, its state), as a VARIANT.
+HRESULT numberOf(const Part& self, VARIANT child, VARIANT* value, LONG (*answer)(const Part&))
+{
+    Part named;
+    HRESULT result = resolve(self, child, named);
+    VariantInit(value);
+    if (SUCCEEDED(result)) {
+        setNumber(value, answer(named));
+    }
+    return result;
+}
+
 bool setPart(VARIANT* value, const Part& part);
 
 // One part of the board, made afresh for each question. It holds no game state, so it answers for
@@ -303,24 +315,12 @@ class BoardPart final : public IAccessible {
 
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
-        Part named;
-        HRESULT result = resolve(part, child, named);
-        VariantInit(role);
-        if (SUCCEEDED(result)) {
-            setNumber(role, partRole(named));
-        }
-        return result;
+        return numberOf(part, child, role, partRole);
     }
 
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
-        Part named;
-        HRESULT result = resolve(part, child, named);
-        VariantInit(state);
-        if (SUCCEEDED(result)) {
-            setNumber(state, partState(named));
-        }
-        return result;
+        return numberOf(part, child, state, partState);
     }
 
     // The cell under the focus mark, while the board has the focus: from the table or its row as

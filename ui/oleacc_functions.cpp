@@ -13,12 +13,6 @@ bool oleaccLoaded = false;
 ResultFromObjectFunction resultFromObjectFunction = nullptr;
 StandardObjectFunction standardObjectFunction = nullptr;
 
-// GetProcAddress hands every function back as one type; the cast through void (*)() says so.
-template <typename Function> Function functionOf(HMODULE module, const char* name)
-{
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 // Kept loaded to the end: objects it made may be held by another process meanwhile.
 void loadOleacc()
 {
@@ -28,8 +22,8 @@ void loadOleacc()
     oleaccLoaded = true;
     HMODULE oleacc = loadSystemLibrary(L"oleacc.dll");
     if (oleacc != nullptr) {
-        resultFromObjectFunction = functionOf<ResultFromObjectFunction>(oleacc, "LresultFromObject");
-        standardObjectFunction = functionOf<StandardObjectFunction>(oleacc, "CreateStdAccessibleObject");
+        resultFromObjectFunction = functionIn<ResultFromObjectFunction>(oleacc, "LresultFromObject");
+        standardObjectFunction = functionIn<StandardObjectFunction>(oleacc, "CreateStdAccessibleObject");
     }
 }
 

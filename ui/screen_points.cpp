@@ -3,6 +3,8 @@
 // one a no-op. Both are looked up, since neither exists on every Windows the game starts on.
 #include "ui/screen_points.h"
 
+#include "ui/system_library.h"
+
 namespace {
 
 typedef BOOL(WINAPI* PointFunction)(HWND, LPPOINT);
@@ -10,12 +12,12 @@ typedef BOOL(WINAPI* PointFunction)(HWND, LPPOINT);
 POINT converted(HWND window, POINT point, const char* perMonitorName, const char* plainName)
 {
     HMODULE user = GetModuleHandleW(L"user32.dll");
-    FARPROC convert = GetProcAddress(user, perMonitorName);
+    PointFunction convert = functionIn<PointFunction>(user, perMonitorName);
     if (convert == nullptr) {
-        convert = GetProcAddress(user, plainName);
+        convert = functionIn<PointFunction>(user, plainName);
     }
     if (convert != nullptr) {
-        reinterpret_cast<PointFunction>(reinterpret_cast<void (*)()>(convert))(window, &point);
+        convert(window, &point);
     }
     return point;
 }

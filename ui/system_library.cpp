@@ -21,3 +21,13 @@ HMODULE loadSystemLibrary(const wchar_t* name)
     // The DLL's own dependencies are then looked for beside it, in System32, too.
     return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
+
+void keepLaterDllLoadsInSystem32()
+{
+    typedef BOOL(WINAPI * SetDefaultDllDirectoriesFunction)(DWORD);
+    auto setDefaultDllDirectories =
+        functionIn<SetDefaultDllDirectoriesFunction>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    if (setDefaultDllDirectories != nullptr) {
+        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    }
+}
