@@ -11,11 +11,11 @@
 #include "engine/solver.h"
 #include "lettro_version.h"
 #include "scores/high_score_table.h"
-#include "ui/board_geometry.h"
-#include "ui/child_dialogs.h"
-#include "ui/name_text.h"
+#include "ui/board/board_geometry.h"
+#include "ui/dialogs/child_dialogs.h"
+#include "ui/dialogs/name_text.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/ui_state.h"
+#include "ui/common/ui_state.h"
 #include "windows_test_support.h"
 
 namespace {

@@ -8,11 +8,11 @@
 
 #include "engine/game_state.h"
 #include "scores/high_score_table.h"
-#include "ui/main_window.h"
+#include "ui/app/main_window.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/system_library.h"
-#include "ui/ui_state.h"
-#include "ui/window_colours.h"
+#include "ui/common/system_library.h"
+#include "ui/common/ui_state.h"
+#include "ui/common/window_colours.h"
 #include "windows_test_support.h"
 
 namespace {

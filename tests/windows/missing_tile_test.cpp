@@ -3,9 +3,9 @@
 
 #include "engine/deal.h"
 #include "engine/game_state.h"
-#include "ui/board_painting.h"
+#include "ui/board/board_painting.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/ui_state.h"
+#include "ui/common/ui_state.h"
 #include "windows_test_support.h"
 
 namespace {

@@ -6,12 +6,12 @@
 #include "engine/deal.h"
 #include "engine/game_state.h"
 #include "scores/high_score_table.h"
-#include "ui/board_geometry.h"
-#include "ui/board_painting.h"
-#include "ui/game_keys.h"
-#include "ui/main_window.h"
+#include "ui/board/board_geometry.h"
+#include "ui/board/board_painting.h"
+#include "ui/app/game_keys.h"
+#include "ui/app/main_window.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/ui_state.h"
+#include "ui/common/ui_state.h"
 
 namespace {
 

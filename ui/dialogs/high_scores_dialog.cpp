@@ -1,13 +1,13 @@
 // The "High Scores" dialog: reads the file afresh, sorts the table, then shows all ten slots,
 // slot 9 in the top row.
-#include "ui/high_scores_dialog.h"
+#include "ui/dialogs/high_scores_dialog.h"
 
 #include <cstring>
 #include <string>
 
 #include "scores/high_score_table.h"
-#include "ui/child_dialogs.h"
-#include "ui/control_names.h"
+#include "ui/dialogs/child_dialogs.h"
+#include "ui/screen_reader/control_names.h"
 #include "ui/resources/resource_ids.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // A typed name cut to the high-score table's bytes between characters, never inside one: the file
 // keeps 30 bytes, and half a character there would read back as a wrong one or as garbage.
-#include "ui/name_text.h"
+#include "ui/dialogs/name_text.h"
 
 #include <algorithm>
 

@@ -4,14 +4,14 @@
 #include "engine/display.h"
 #include "engine/game_life.h"
 #include "engine/game_state.h"
-#include "ui/announcements.h"
-#include "ui/board_accessibility.h"
-#include "ui/board_control.h"
-#include "ui/board_painting.h"
-#include "ui/game_keys.h"
+#include "ui/screen_reader/announcements.h"
+#include "ui/board/board_accessibility.h"
+#include "ui/board/board_control.h"
+#include "ui/board/board_painting.h"
+#include "ui/app/game_keys.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/score_keeping.h"
-#include "ui/ui_state.h"
+#include "ui/app/score_keeping.h"
+#include "ui/common/ui_state.h"
 
 void showStatus(const char* text)
 {

@@ -1,9 +1,9 @@
 // Keys that no dialog manager handles, seen by the thread's message hook before any dialog manager:
 // DialogBox's own loop, which runs the main window, never calls TranslateAccelerator.
-#include "ui/game_keys.h"
+#include "ui/app/game_keys.h"
 
 #include "ui/resources/resource_ids.h"
-#include "ui/ui_state.h"
+#include "ui/common/ui_state.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // oleacc.dll's functions through GetProcAddress: oleacc is no known DLL, so it is loaded from
 // System32 by its full path, once, when a screen reader (or any other reader) first asks.
-#include "ui/oleacc_functions.h"
+#include "ui/screen_reader/oleacc_functions.h"
 
-#include "ui/system_library.h"
+#include "ui/common/system_library.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // A save that fails is reported, with Retry: the player would otherwise lose entries unaware.
-#include "ui/save_failure_report.h"
+#include "ui/dialogs/save_failure_report.h"
 
 #include <string>
 
 #include "scores/high_score_table.h"
-#include "ui/error_box.h"
+#include "ui/common/error_box.h"
 
 bool saveHighScoresOrReport(HWND owner)
 {

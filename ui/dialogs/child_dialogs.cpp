@@ -1,11 +1,11 @@
 // Opening and closing the modeless child dialogs of the main window.
-#include "ui/child_dialogs.h"
+#include "ui/dialogs/child_dialogs.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "ui/game_keys.h"
-#include "ui/ui_state.h"
+#include "ui/app/game_keys.h"
+#include "ui/common/ui_state.h"
 
 namespace {
 

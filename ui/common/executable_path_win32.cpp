@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/dictionary.h"
-#include "ui/wide_text.h"
+#include "ui/common/wide_text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Loading a DLL from System32 by its full path: Windows looks for a DLL that is not a known one
 // beside the exe first, where a file dropped into Downloads would run every time the game starts.
-#include "ui/system_library.h"
+#include "ui/common/system_library.h"
 
 #include <cwchar>
 

@@ -1,16 +1,16 @@
 // Loading the tile bitmaps and drawing the board: each 70 x 70 image shrunk onto a 60 x 60 tile,
 // the picked tiles or the tiles of a solution's path marked.
-#include "ui/board_painting.h"
+#include "ui/board/board_painting.h"
 
 #include <cstdio>
 
-#include "ui/board_control.h"
-#include "ui/board_geometry.h"
-#include "ui/error_box.h"
+#include "ui/board/board_control.h"
+#include "ui/board/board_geometry.h"
+#include "ui/common/error_box.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/tile_picking.h"
-#include "ui/ui_state.h"
-#include "ui/window_colours.h"
+#include "ui/board/tile_picking.h"
+#include "ui/common/ui_state.h"
+#include "ui/common/window_colours.h"
 
 HBITMAP tileBitmaps[LETTER_COUNT];
 

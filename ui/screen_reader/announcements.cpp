@@ -1,15 +1,15 @@
 // Announcements through an object of their own: the announcer, a static of no size in the main
 // window, whose name is its text. Marked as a polite live region (Dynamic Annotation of UI
 // Automation's LiveSetting), it raises EVENT_OBJECT_LIVEREGIONCHANGED at each new text.
-#include "ui/announcements.h"
+#include "ui/screen_reader/announcements.h"
 
 #include <windows.h>
 
 #include <cctype>
 
-#include "ui/annotations.h"
+#include "ui/screen_reader/annotations.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/ui_state.h"
+#include "ui/common/ui_state.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // Keeping every earned score: offered after the closing box, entered and saved when the program ends.
-#include "ui/score_keeping.h"
+#include "ui/app/score_keeping.h"
 
 #include <vector>
 
 #include "engine/game_life.h"
 #include "scores/high_score_table.h"
-#include "ui/child_dialogs.h"
-#include "ui/enter_name_dialog.h"
-#include "ui/game_keys.h"
+#include "ui/dialogs/child_dialogs.h"
+#include "ui/dialogs/enter_name_dialog.h"
+#include "ui/app/game_keys.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/save_failure_report.h"
+#include "ui/dialogs/save_failure_report.h"
 
 namespace {
 

@@ -1,21 +1,21 @@
 // The board as MSAA objects: a table of rows of cells, each named by its letters, read from the
 // same state the painting reads. An IAccessible is a COM interface that Windows calls through its
 // own function table, so one small class answers it; what it says is worked out by free functions.
-#include "ui/board_accessibility.h"
+#include "ui/board/board_accessibility.h"
 
 #include <new>
 #include <string>
 
 #include "engine/game_state.h"
-#include "ui/board_control.h"
-#include "ui/board_geometry.h"
-#include "ui/board_painting.h"
-#include "ui/oleacc_functions.h"
+#include "ui/board/board_control.h"
+#include "ui/board/board_geometry.h"
+#include "ui/board/board_painting.h"
+#include "ui/screen_reader/oleacc_functions.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/screen_points.h"
-#include "ui/tile_picking.h"
-#include "ui/ui_state.h"
-#include "ui/wide_text.h"
+#include "ui/screen_reader/screen_points.h"
+#include "ui/board/tile_picking.h"
+#include "ui/common/ui_state.h"
+#include "ui/common/wide_text.h"
 
 namespace {
 

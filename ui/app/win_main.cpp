@@ -4,10 +4,10 @@
 #include <objbase.h>
 
 #include "engine/dictionary.h"
-#include "ui/main_window.h"
+#include "ui/app/main_window.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/system_library.h"
-#include "ui/ui_state.h"
+#include "ui/common/system_library.h"
+#include "ui/common/ui_state.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {

@@ -1,12 +1,12 @@
 // A word list that cannot be used is told: otherwise the game deals boards and calls every word
 // invalid, a failure that looks like a working game.
-#include "ui/word_list_report.h"
+#include "ui/dialogs/word_list_report.h"
 
 #include <string>
 
 #include "engine/dictionary.h"
 #include "engine/game_state.h"
-#include "ui/error_box.h"
+#include "ui/common/error_box.h"
 
 namespace {
 

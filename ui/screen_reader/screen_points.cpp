@@ -1,9 +1,9 @@
 // Converting screen points between logical and physical pixels for the MSAA objects. Windows 8.1
 // and later convert per monitor; before that, LogicalToPhysicalPoint does it, and 8.1 made that
 // one a no-op. Both are looked up, since neither exists on every Windows the game starts on.
-#include "ui/screen_points.h"
+#include "ui/screen_reader/screen_points.h"
 
-#include "ui/system_library.h"
+#include "ui/common/system_library.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Dynamic Annotation through IAccPropServices, made with CoCreateInstance (COM loads oleacc.dll by
 // the full path it is registered with). The identifiers are spelled out here: mingw's headers lack
 // LiveSetting's, and taking the others from its libraries links to import stubs, not to GUIDs.
-#include "ui/annotations.h"
+#include "ui/screen_reader/annotations.h"
 
 #include <oleacc.h>
 
-#include "ui/wide_text.h"
+#include "ui/common/wide_text.h"
 
 namespace {
 

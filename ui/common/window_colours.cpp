@@ -1,9 +1,9 @@
 // The main window's colours. Under High Contrast the light blue gives way to one pair of the
 // system's colours, the window's text on the window's background, so that every label stays as
 // readable as the scheme the player chose; the system keeps those brushes, and they follow the scheme.
-#include "ui/window_colours.h"
+#include "ui/common/window_colours.h"
 
-#include "ui/ui_state.h"
+#include "ui/common/ui_state.h"
 
 bool highContrastOn = false;
 

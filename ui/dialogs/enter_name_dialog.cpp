@@ -1,17 +1,17 @@
 // The "Enter Name" dialog: OK is the only way out, so a qualifying score is always entered.
-#include "ui/enter_name_dialog.h"
+#include "ui/dialogs/enter_name_dialog.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "scores/high_score_table.h"
-#include "ui/child_dialogs.h"
-#include "ui/control_names.h"
-#include "ui/name_text.h"
+#include "ui/dialogs/child_dialogs.h"
+#include "ui/screen_reader/control_names.h"
+#include "ui/dialogs/name_text.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/save_failure_report.h"
-#include "ui/ui_state.h"
+#include "ui/dialogs/save_failure_report.h"
+#include "ui/common/ui_state.h"
 
 namespace {
 

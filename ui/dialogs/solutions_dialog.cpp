@@ -1,6 +1,6 @@
 // The "Solutions" dialog: the tally line, then the board's words in the solver's order; placed
 // beside the board, and the path of the selected word marked on it.
-#include "ui/solutions_dialog.h"
+#include "ui/dialogs/solutions_dialog.h"
 
 #include <algorithm>
 #include <string>
@@ -8,11 +8,11 @@
 
 #include "engine/solution_path.h"
 #include "engine/solutions_report.h"
-#include "ui/board_geometry.h"
-#include "ui/board_painting.h"
-#include "ui/child_dialogs.h"
+#include "ui/board/board_geometry.h"
+#include "ui/board/board_painting.h"
+#include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/ui_state.h"
+#include "ui/common/ui_state.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Converting between the UTF-8 that the game keeps file names in and the UTF-16 of Windows.
-#include "ui/wide_text.h"
+#include "ui/common/wide_text.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // The boxes that report something gone wrong: one caption, the system's own reason, any code page.
-#include "ui/error_box.h"
+#include "ui/common/error_box.h"
 
-#include "ui/ui_state.h"
-#include "ui/wide_text.h"
+#include "ui/common/ui_state.h"
+#include "ui/common/wide_text.h"
 
 std::string systemReason(unsigned long error)
 {

@@ -2,17 +2,17 @@
 // keeps the system's own support for edit controls whole; where it fails (Wine), the control
 // answers WM_GETOBJECT with a thin object over the system's own that gives the name and passes
 // every other question on. The control is subclassed either way, to take the name back when it goes.
-#include "ui/control_names.h"
+#include "ui/screen_reader/control_names.h"
 
 #include <map>
 #include <new>
 #include <string>
 
 #include "scores/high_score_table.h"
-#include "ui/annotations.h"
-#include "ui/oleacc_functions.h"
+#include "ui/screen_reader/annotations.h"
+#include "ui/screen_reader/oleacc_functions.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/wide_text.h"
+#include "ui/common/wide_text.h"
 
 namespace {
 

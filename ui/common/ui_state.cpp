@@ -1,5 +1,5 @@
 // The user-interface handles; the background brush is made before WinMain runs and never freed.
-#include "ui/ui_state.h"
+#include "ui/common/ui_state.h"
 
 HINSTANCE appInstance = nullptr;
 HWND mainWindow = nullptr;

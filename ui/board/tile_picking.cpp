@@ -1,15 +1,15 @@
 // Picking tiles: no rule of the game applies here; the word is judged only when handed in.
-#include "ui/tile_picking.h"
+#include "ui/board/tile_picking.h"
 
 #include <string>
 
 #include "engine/display.h"
 #include "engine/game_state.h"
-#include "ui/board_accessibility.h"
-#include "ui/board_geometry.h"
-#include "ui/board_painting.h"
+#include "ui/board/board_accessibility.h"
+#include "ui/board/board_geometry.h"
+#include "ui/board/board_painting.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/ui_state.h"
+#include "ui/common/ui_state.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The board control: a window of no looks over the painted tiles. It takes the focus by Tab, moves
 // a focus mark with the arrow keys and picks with Space; clicks pass through it to the main window.
-#include "ui/board_control.h"
+#include "ui/board/board_control.h"
 
 #include "engine/game_state.h"
-#include "ui/board_accessibility.h"
-#include "ui/board_geometry.h"
+#include "ui/board/board_accessibility.h"
+#include "ui/board/board_geometry.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/tile_picking.h"
-#include "ui/ui_state.h"
+#include "ui/board/tile_picking.h"
+#include "ui/common/ui_state.h"
 
 int focusTile = 0;
 

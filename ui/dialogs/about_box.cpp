@@ -1,5 +1,5 @@
 // The About box: the name, who made it, the year, the version, and the "B" tile.
-#include "ui/about_box.h"
+#include "ui/dialogs/about_box.h"
 
 #include <cstring>
 #include <string>
@@ -9,11 +9,11 @@
 
 #include "engine/game_state.h"
 #include "lettro_version.h"
-#include "ui/board_painting.h"
-#include "ui/child_dialogs.h"
-#include "ui/error_box.h"
+#include "ui/board/board_painting.h"
+#include "ui/dialogs/child_dialogs.h"
+#include "ui/common/error_box.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/wide_text.h"
+#include "ui/common/wide_text.h"
 
 const char VERSION_TEXT[] = LETTRO_VERSION_TEXT;
 
