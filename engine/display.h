@@ -33,5 +33,8 @@ void showClosingMessage(const char* text, int finishedScore);
 // Ask for the board to be repainted once the current message has been handled.
 void requestBoardRepaint();
 
+// Every pick has just been cleared from gameState.picked (a hand-in, a new game).
+void showPicksCleared();
+
 // The command that shows the ended game's solutions: offered from the end of a game to the next.
 void enableSolutions(bool enabled);

@@ -50,6 +50,7 @@ void startNewGame()
     gameState.secondsLeft = GAME_SECONDS;
     forgetEnteredWords();
     std::memset(gameState.picked, 0, sizeof gameState.picked);
+    showPicksCleared();
 }
 
 void countdownTick()

@@ -59,4 +59,5 @@ void submitWord(SubmitPath path)
         focusWordField();
     }
     std::memset(gameState.picked, 0, sizeof gameState.picked);
+    showPicksCleared();
 }

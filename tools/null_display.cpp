@@ -57,3 +57,7 @@ void enableSolutions(bool)
 void requestBoardRepaint()
 {
 }
+
+void showPicksCleared()
+{
+}

@@ -36,7 +36,7 @@ TEST_F(GameLife, NewGameDealsSolvesResetsAndStartsTheCountdownInOrder)
     startNewGame();
     EXPECT_EQ(displayEvents,
               (std::vector<std::string>{"solutions:off", "clearFound", "repaint", "score:0", "entry:on",
-                                        "timer:start"}));
+                                        "timer:start", "picksCleared"}));
     EXPECT_EQ(solutionsText(), "AB BA ABBA AA");
     EXPECT_TRUE(gameState.boardDealt);
     EXPECT_EQ(gameState.secondsLeft, 180);

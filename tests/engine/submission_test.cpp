@@ -31,7 +31,7 @@ TEST_F(Submission, AcceptedWordIsListedAsTypedAndCounted)
 {
     submit("cat");
     EXPECT_EQ(displayEvents, (std::vector<std::string>{"readField", BLANK, BLANK, "found:cat@0", "score:1",
-                                                       "clearField", "focusField"}));
+                                                       "clearField", "focusField", "picksCleared"}));
     EXPECT_EQ(gameState.score, 1);
     EXPECT_EQ(wordAt(gameState.enteredList, 0), "CAT");
 }
@@ -41,7 +41,8 @@ TEST_F(Submission, RepeatInAnyCaseIsAlreadyEnteredAndChangesNothingElse)
     submit("CAT");
     submit("Cat");
     EXPECT_EQ(displayEvents,
-              (std::vector<std::string>{"readField", "status:Already Entered", "clearField", "focusField"}));
+              (std::vector<std::string>{"readField", "status:Already Entered", "clearField", "focusField",
+                                        "picksCleared"}));
     EXPECT_EQ(gameState.score, 1);
     EXPECT_EQ(gameState.enteredCount, 1);
 }
@@ -91,7 +92,8 @@ TEST_F(Submission, DoubleClickLeavesTheFocusAlone)
 {
     submit("cats", SUBMIT_DOUBLE_CLICK);
     EXPECT_EQ(displayEvents,
-              (std::vector<std::string>{"readField", BLANK, BLANK, "found:cats@0", "score:1", "clearField"}));
+              (std::vector<std::string>{"readField", BLANK, BLANK, "found:cats@0", "score:1", "clearField",
+                                        "picksCleared"}));
 }
 
 TEST_F(Submission, EmptyWordBeforeAnyGameIsInvalidThenAlreadyEntered)

@@ -100,3 +100,8 @@ void requestBoardRepaint()
 {
     displayEvents.push_back("repaint");
 }
+
+void showPicksCleared()
+{
+    displayEvents.push_back("picksCleared");
+}

@@ -5,7 +5,7 @@
 #include "engine/solver.h"
 #include "engine/game_state.h"
 #include "ui/board/board_geometry.h"
-#include "ui/board/board_painting.h"
+#include "ui/board/board_view.h"
 #include "ui/board/tile_picking.h"
 #include "ui/common/window_colours.h"
 #include "ui/resources/resource_ids.h"
@@ -262,6 +262,43 @@ TEST_F(Board, SpaceAndTheArrowsPickFromTheBoardWithoutWrappingAndEnterHandsTheWo
     EXPECT_EQ(gameState.enteredCount, 1) << "Enter hands the word in";
     EXPECT_EQ(field(), "");
     EXPECT_EQ(GetFocus(), control(IDC_BOARD));
+}
+
+// The focus mark inverts pixels, so a tile under it differs from its plain image on screen.
+TEST_F(Board, FocusMarkSitsOnExactlyOneTileAndFollowsTheArrows)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{}) << "no mark while the word field has the focus";
+    SetFocus(control(IDC_BOARD));
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{0});
+    pressKey(VK_RIGHT);
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{1}) << "reading order: B";
+    pressKey(VK_DOWN);
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{5}) << "reading order: F";
+}
+
+TEST_F(Board, FocusMarkLeavesWithTheFocusAndComesBackWithIt)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    SetFocus(control(IDC_BOARD));
+    pressKey(VK_DOWN);
+    SetFocus(control(IDC_FOUND_WORDS));
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{});
+    SetFocus(control(IDC_BOARD));
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{4});
+}
+
+TEST_F(Board, TileRepaintedUnderTheFocusMarkKeepsExactlyOneMark)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    SetFocus(control(IDC_BOARD));
+    std::vector<unsigned> marked = screenSquare(dialog, tilePositions[0], tilePositions[TILE_COUNT]);
+    RECT tile = {tilePositions[0], tilePositions[TILE_COUNT], tilePositions[0] + TILE_PIXELS,
+                 tilePositions[TILE_COUNT] + TILE_PIXELS};
+    RedrawWindow(dialog, &tile, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{0});
+    EXPECT_TRUE(screenSquare(dialog, tilePositions[0], tilePositions[TILE_COUNT]) == marked)
+        << "the same single mark after the paint";
 }
 
 TEST_F(Board, LetterTypedAwayFromTheWordFieldLandsInIt)

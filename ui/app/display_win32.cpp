@@ -7,7 +7,8 @@
 #include "ui/screen_reader/announcements.h"
 #include "ui/board/board_accessibility.h"
 #include "ui/board/board_control.h"
-#include "ui/board/board_painting.h"
+#include "ui/board/board_view.h"
+#include "ui/board/board_window.h"
 #include "ui/app/game_keys.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/app/score_keeping.h"
@@ -59,11 +60,9 @@ std::string readWordField()
     return typed;
 }
 
-// Every submission empties the field and clears the picks: their marks go with them.
 void clearWordField()
 {
     SetDlgItemTextA(mainWindow, IDC_WORD_FIELD, "");
-    invalidateBoard();
 }
 
 // A word handed in with Enter from the board leaves the focus there, for the next word's picks.
@@ -107,6 +106,11 @@ void enableSolutions(bool enabled)
         clearSolutionPath();
     }
     EnableMenuItem(GetMenu(mainWindow), IDM_SOLUTIONS, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void showPicksCleared()
+{
+    forgetClearedPicks();
 }
 
 // Called at every deal: from the first one on, the board can take the focus.

@@ -1,11 +1,14 @@
-// Keys that no dialog manager handles, seen by the thread's message hook before any dialog manager:
-// DialogBox's own loop, which runs the main window, never calls TranslateAccelerator.
+// The thread's key hook, which sees every key before any dialog manager (DialogBox's own loop,
+// which runs the main window, never calls TranslateAccelerator), and its rules.
 #include "ui/app/game_keys.h"
 
-#include "ui/resources/resource_ids.h"
 #include "ui/common/ui_state.h"
+#include "ui/dialogs/child_dialogs.h"
+#include "ui/resources/resource_ids.h"
 
 namespace {
+
+HHOOK keyHook = nullptr;
 
 const DWORD KEY_GUARD_MS = 750;
 
@@ -60,6 +63,31 @@ bool takeMainWindowKey(MSG* message)
     return false;
 }
 
+// Looks at a key message as the hook takes it from the queue; may send it to another window. True
+// when the key has been used up and must go no further.
+bool takeGameKey(MSG* message)
+{
+    if (isGuarded(message)) {
+        return true;
+    }
+    return isInMainWindow(message->hwnd) && takeMainWindowKey(message);
+}
+
+// Sees every message a loop takes from the queue; one used up here (by the main window's own
+// keys, or by the dialog manager for a child dialog) becomes WM_NULL, so the loop that took it
+// does nothing more with it.
+LRESULT CALLBACK keyHookProc(int code, WPARAM removal, LPARAM message)
+{
+    MSG* taken = reinterpret_cast<MSG*>(message);
+    if (code == HC_ACTION && removal == PM_REMOVE && taken->message >= WM_KEYFIRST && taken->message <= WM_KEYLAST) {
+        HWND child = openChildDialogOf(taken->hwnd);
+        if (takeGameKey(taken) || (child != nullptr && IsDialogMessageA(child, taken))) {
+            taken->message = WM_NULL;
+        }
+    }
+    return CallNextHookEx(keyHook, code, removal, message);
+}
+
 } // namespace
 
 bool keyGuardOn = false;
@@ -70,10 +98,9 @@ void guardKeysFromNow()
     keyGuardOn = true;
 }
 
-bool takeGameKey(MSG* message)
+void installKeyHook()
 {
-    if (isGuarded(message)) {
-        return true;
+    if (keyHook == nullptr) {
+        keyHook = SetWindowsHookExA(WH_GETMESSAGE, keyHookProc, nullptr, GetCurrentThreadId());
     }
-    return isInMainWindow(message->hwnd) && takeMainWindowKey(message);
 }

@@ -1,5 +1,6 @@
-// Keys that no dialog manager handles: F2 deals, a letter typed away from the word field goes into
-// it, and for a moment after a game's end no key counts.
+// The thread's key hook: the keys that no dialog manager handles (F2 deals, a letter typed away
+// from the word field goes into it, and for a moment after a game's end no key counts), and the
+// open child dialogs' keyboard.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,7 @@ void guardKeysFromNow();
 // On from guardKeysFromNow until the ¾ of a second has passed.
 extern bool keyGuardOn;
 
-// Looks at a key message as the thread's message hook takes it from the queue; may send it to
-// another window. True when the key has been used up and must go no further.
-bool takeGameKey(MSG* message);
+// Installs the hook, once per thread. It gives the open child dialogs their keyboard (Enter, Tab,
+// Shift+Tab) in whatever message loop runs: the main window's modal loop serves only the main
+// window's.
+void installKeyHook();

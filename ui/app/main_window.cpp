@@ -7,20 +7,22 @@
 #include "engine/game_state.h"
 #include "engine/submission.h"
 #include "scores/high_score_table.h"
-#include "ui/dialogs/about_box.h"
-#include "ui/screen_reader/announcements.h"
+#include "ui/app/game_keys.h"
+#include "ui/app/score_keeping.h"
 #include "ui/board/board_control.h"
 #include "ui/board/board_painting.h"
-#include "ui/dialogs/child_dialogs.h"
-#include "ui/screen_reader/control_names.h"
-#include "ui/dialogs/high_scores_dialog.h"
-#include "ui/resources/resource_ids.h"
-#include "ui/app/score_keeping.h"
-#include "ui/dialogs/solutions_dialog.h"
 #include "ui/board/tile_picking.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/window_colours.h"
+#include "ui/dialogs/about_box.h"
+#include "ui/dialogs/child_dialogs.h"
+#include "ui/dialogs/help_document.h"
+#include "ui/dialogs/high_scores_dialog.h"
+#include "ui/dialogs/solutions_dialog.h"
 #include "ui/dialogs/word_list_report.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/announcements.h"
+#include "ui/screen_reader/control_names.h"
 
 namespace {
 
@@ -55,7 +57,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     // reads the file again before writing and reports a failure then.
     loadHighScores();
     sortHighScores();
-    installChildDialogKeyboard();
+    installKeyHook();
     readContrastSetting();
     nameControls(hwnd, IDD_MAIN);
     prepareAnnouncer();

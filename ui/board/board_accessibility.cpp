@@ -7,15 +7,15 @@
 #include <string>
 
 #include "engine/game_state.h"
-#include "ui/board/board_control.h"
 #include "ui/board/board_geometry.h"
-#include "ui/board/board_painting.h"
-#include "ui/screen_reader/oleacc_functions.h"
-#include "ui/resources/resource_ids.h"
-#include "ui/screen_reader/screen_points.h"
-#include "ui/board/tile_picking.h"
+#include "ui/board/board_updates.h"
+#include "ui/board/board_view.h"
+#include "ui/board/board_window.h"
+#include "ui/board/tile_numbering.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/wide_text.h"
+#include "ui/screen_reader/oleacc_functions.h"
+#include "ui/screen_reader/screen_points.h"
 
 namespace {
 
@@ -30,24 +30,19 @@ struct Part {
 
 const Part WHOLE_TABLE = {TABLE, 0, 0};
 
-HWND boardWindow()
-{
-    return mainWindow != nullptr ? GetDlgItem(mainWindow, IDC_BOARD) : nullptr;
-}
-
 int tileOf(const Part& part)
 {
-    return part.row * BOARD_SIZE + part.column;
+    return tileAt(part.row, part.column);
 }
 
-char letterOf(const Part& part)
+char letterAt(int row, int column)
 {
-    return gameState.tileLetters[tileOf(part)];
+    return gameState.tileLetters[readingPlaceOfTile(tileAt(row, column))];
 }
 
-bool isInside(int row, int column)
+Part cellOf(int tile)
 {
-    return row >= 0 && row < BOARD_SIZE && column >= 0 && column < BOARD_SIZE;
+    return Part{CELL, rowOfTile(tile), columnOfTile(tile)};
 }
 
 // ---- what each part says ----
@@ -59,11 +54,11 @@ std::string partName(const Part& part)
     }
     std::string row = std::to_string(part.row + 1);
     if (part.kind == CELL) {
-        return std::string(1, letterOf(part)) + ", row " + row + ", column " + std::to_string(part.column + 1);
+        return std::string(1, letterAt(part.row, part.column)) + ", row " + row + ", column " + std::to_string(part.column + 1);
     }
     std::string name = "Row " + row + ":";
     for (int column = 0; column < BOARD_SIZE; ++column) {
-        name += std::string(" ") + gameState.tileLetters[part.row * BOARD_SIZE + column];
+        name += std::string(" ") + letterAt(part.row, column);
     }
     return name;
 }
@@ -75,7 +70,7 @@ LONG partRole(const Part& part)
 
 bool isFocusedCell(const Part& part)
 {
-    return part.kind == CELL && boardHasFocus() && tileOf(part) == focusTile;
+    return part.kind == CELL && boardHasFocus() && tileOf(part) == boardView.focusTile;
 }
 
 LONG partState(const Part& part)
@@ -88,25 +83,29 @@ LONG partState(const Part& part)
         return 0;
     }
     LONG state = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
-    state |= pickedPlace(boardIndex(part.column, part.row)) != 0 ? STATE_SYSTEM_SELECTED : 0;
+    state |= pickedPlace(tileOf(part)) != 0 ? STATE_SYSTEM_SELECTED : 0;
     return state | (isFocusedCell(part) ? STATE_SYSTEM_FOCUSED : 0);
 }
 
 // A cell on the path of the word selected in Solutions tells its place in that word.
 std::string partDescription(const Part& part)
 {
-    int place = part.kind == CELL ? solutionPathPlace(boardIndex(part.column, part.row)) : 0;
+    int place = part.kind == CELL ? solutionPathPlace(tileOf(part)) : 0;
     return place != 0 ? "Letter " + std::to_string(place) + " of the word selected in Solutions" : "";
 }
 
 // The part's rectangle in the main window's client pixels.
 RECT partRect(const Part& part)
 {
-    int left = BOARD_ORIGIN + (part.kind == CELL ? part.column * TILE_PIXELS : 0);
-    int top = BOARD_ORIGIN + (part.kind == TABLE ? 0 : part.row * TILE_PIXELS);
-    int width = part.kind == CELL ? TILE_PIXELS : BOARD_END - BOARD_ORIGIN;
-    int height = part.kind == TABLE ? BOARD_END - BOARD_ORIGIN : TILE_PIXELS;
-    return RECT{left, top, left + width, top + height};
+    if (part.kind == CELL) {
+        return tileRect(tileOf(part));
+    }
+    RECT board = boardRect();
+    if (part.kind == TABLE) {
+        return board;
+    }
+    RECT cell = tileRect(tileAt(part.row, 0));
+    return RECT{board.left, cell.top, board.right, cell.bottom};
 }
 
 // ---- the parts around a part ----
@@ -128,14 +127,16 @@ bool childPart(const Part& part, LONG id, Part& child)
     }
     if (part.kind == ROW) {
         child = Part{CELL, part.row, static_cast<int>(id) - 1};
-        return isInside(child.row, child.column);
+        return isOnBoard(child.row, child.column);
     }
     if (id >= 1 && id <= BOARD_SIZE) {
         child = Part{ROW, static_cast<int>(id) - 1, 0};
         return true;
     }
-    child = Part{CELL, static_cast<int>(id) / 10 - 1, static_cast<int>(id) % 10 - 1};
-    return isInside(child.row, child.column);
+    int tile;
+    bool isCell = tileOfChildId(id, tile);
+    child = cellOf(tile);
+    return isCell;
 }
 
 // The next part in direction `direction`; false at an edge or where the direction leads nowhere.
@@ -151,7 +152,7 @@ bool neighbour(const Part& part, LONG direction, Part& next)
         columnStep += siblingStep;
     }
     next = Part{part.kind, part.row + rowStep, part.column + columnStep};
-    return part.kind != TABLE && (rowStep != 0 || columnStep != 0) && isInside(next.row, next.column);
+    return part.kind != TABLE && (rowStep != 0 || columnStep != 0) && isOnBoard(next.row, next.column);
 }
 
 bool navigate(const Part& part, LONG direction, Part& next)
@@ -168,12 +169,11 @@ bool navigate(const Part& part, LONG direction, Part& next)
 bool childAt(const Part& part, POINT client, Part& child)
 {
     RECT rect = partRect(part);
-    if (!PtInRect(&rect, client)) {
+    int tile;
+    if (!PtInRect(&rect, client) || !tileAtPixel(client.x, client.y, tile)) {
         return false;
     }
-    int row = (client.y - BOARD_ORIGIN) / TILE_PIXELS;
-    int column = (client.x - BOARD_ORIGIN) / TILE_PIXELS;
-    child = part.kind == TABLE ? Part{ROW, row, 0} : Part{CELL, part.row, column};
+    child = part.kind == TABLE ? Part{ROW, rowOfTile(tile), 0} : cellOf(tile);
     return true;
 }
 
@@ -328,7 +328,7 @@ class BoardPart final : public IAccessible {
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override
     {
         VariantInit(focus);
-        Part cell = {CELL, focusTile / BOARD_SIZE, focusTile % BOARD_SIZE};
+        Part cell = cellOf(boardView.focusTile);
         bool inPart = (part.kind == TABLE || part.row == cell.row) && (part.kind != CELL || part.column == cell.column);
         if (!inPart || !isFocusedCell(cell)) {
             return S_FALSE;
@@ -455,14 +455,6 @@ bool setPart(VARIANT* value, const Part& part)
     return object != nullptr;
 }
 
-void raiseBoardEvent(DWORD event, LONG child)
-{
-    HWND board = boardWindow();
-    if (board != nullptr) {
-        NotifyWinEvent(event, board, OBJID_CLIENT, child);
-    }
-}
-
 } // namespace
 
 LRESULT answerBoardObject(WPARAM wParam)
@@ -476,25 +468,10 @@ LRESULT answerBoardObject(WPARAM wParam)
     return answer;
 }
 
-LONG cellChildId(int tile)
-{
-    return (tile / BOARD_SIZE + 1) * 10 + tile % BOARD_SIZE + 1;
-}
-
-void raiseCellFocus(int tile)
-{
-    raiseBoardEvent(EVENT_OBJECT_FOCUS, cellChildId(tile));
-}
-
-void raiseCellStateChange(int tile)
-{
-    raiseBoardEvent(EVENT_OBJECT_STATECHANGE, cellChildId(tile));
-}
-
 void raiseNewBoard()
 {
-    raiseBoardEvent(EVENT_OBJECT_REORDER, CHILDID_SELF);
+    raiseTableEvent(EVENT_OBJECT_REORDER);
     if (boardHasFocus()) {
-        raiseCellFocus(focusTile);
+        raiseCellEvent(EVENT_OBJECT_FOCUS, boardView.focusTile);
     }
 }

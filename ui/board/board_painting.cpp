@@ -4,20 +4,16 @@
 
 #include <cstdio>
 
-#include "ui/board/board_control.h"
 #include "ui/board/board_geometry.h"
+#include "ui/board/board_view.h"
+#include "ui/board/board_window.h"
+#include "ui/board/tile_numbering.h"
 #include "ui/common/error_box.h"
-#include "ui/resources/resource_ids.h"
-#include "ui/board/tile_picking.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/window_colours.h"
+#include "ui/resources/resource_ids.h"
 
 HBITMAP tileBitmaps[LETTER_COUNT];
-
-const int tilePositions[2 * TILE_COUNT] = {
-    70, 130, 190, 250, 70, 130, 190, 250, 70, 130, 190, 250, 70, 130, 190, 250, // x
-    70, 70, 70, 70, 130, 130, 130, 130, 190, 190, 190, 190, 250, 250, 250, 250, // y
-};
 
 namespace {
 
@@ -33,8 +29,6 @@ BITMAP bitmapRecord;
 int paintSlot = 0;
 
 const int MISSING_TILE_FONT_HEIGHT = 44;
-
-SolutionPath markedPath = {};
 
 // A marked tile: an amber wash over the whole tile, light enough that the black letter keeps its
 // contrast, inside a deep orange frame; its place in the word stands white on a badge of the
@@ -97,11 +91,21 @@ COLORREF placeColour()
     return highContrastOn ? GetSysColor(COLOR_HIGHLIGHTTEXT) : PLACE_COLOUR;
 }
 
-// The place in the marked word (from 1) of the tile at `cell` (board index), or 0 when it has
-// none. While Solutions marks a word's path, the picks' marks give way to it: both look alike.
-int markedPlace(int cell)
+// The place in the marked word (from 1) of `tile`, or 0 when it has none. While Solutions marks a
+// word's path, the picks' marks give way to it: both look alike.
+int markedPlace(int tile)
 {
-    return markedPath.length == 0 ? pickedPlace(cell) : solutionPathPlace(cell);
+    return boardView.markedPath.length == 0 ? pickedPlace(tile) : solutionPathPlace(tile);
+}
+
+// The focus mark is drawn at once as it moves or the focus comes and goes; a paint draws it again
+// over the tile it has just painted.
+void drawFocusMark(HDC target)
+{
+    if (boardHasFocus()) {
+        RECT mark = focusMarkRect(boardView.focusTile);
+        DrawFocusRect(target, &mark);
+    }
 }
 
 // Washes the tile on `canvas` with MARK_WASH, blended from a one-pixel bitmap of that colour.
@@ -167,16 +171,6 @@ void drawMarkedTile(HDC target, int slot, int x, int y, int place)
 
 } // namespace
 
-int solutionPathPlace(int cell)
-{
-    for (int step = 0; step < markedPath.length; ++step) {
-        if (markedPath.cells[step] == cell) {
-            return step + 1;
-        }
-    }
-    return 0;
-}
-
 void loadTileBitmaps()
 {
     HINSTANCE module = GetModuleHandleA(nullptr);
@@ -218,46 +212,21 @@ void drawTile(HDC target, int slot, int x, int y)
 void paintBoard(HWND hwnd, HWND wordField)
 {
     HDC target = beginTilePaint(hwnd);
-    for (int tile = 0; tile < TILE_COUNT; ++tile) {
-        findPaintSlot(gameState.tileLetters[tile]);
-        int place = markedPlace(boardIndex(tile % BOARD_SIZE, tile / BOARD_SIZE));
-        if (place == 0) {
-            drawTile(target, paintSlot, tilePositions[tile], tilePositions[TILE_COUNT + tile]);
+    // In reading order: a letter outside letterOrder takes the image of the tile read before it.
+    for (int place = 0; place < TILE_COUNT; ++place) {
+        findPaintSlot(gameState.tileLetters[place]);
+        int tile = tileAtReadingPlace(place);
+        RECT square = tileRect(tile);
+        int mark = markedPlace(tile);
+        if (mark == 0) {
+            drawTile(target, paintSlot, square.left, square.top);
         } else {
-            drawMarkedTile(target, paintSlot, tilePositions[tile], tilePositions[TILE_COUNT + tile], place);
+            drawMarkedTile(target, paintSlot, square.left, square.top, mark);
         }
     }
     drawFocusMark(target);
     endTilePaint(hwnd);
     if (!boardHasFocus()) {
         SetFocus(wordField);
-    }
-}
-
-void invalidateBoard()
-{
-    RECT board = {BOARD_ORIGIN, BOARD_ORIGIN, BOARD_END, BOARD_END};
-    InvalidateRect(mainWindow, &board, FALSE);
-}
-
-void repaintTile(int cell)
-{
-    int x = BOARD_ORIGIN + TILE_PIXELS * (cell / BOARD_SIZE);
-    int y = BOARD_ORIGIN + TILE_PIXELS * (cell % BOARD_SIZE);
-    RECT tile = {x, y, x + TILE_PIXELS, y + TILE_PIXELS};
-    InvalidateRect(mainWindow, &tile, FALSE);
-}
-
-void markSolutionPath(const SolutionPath& path)
-{
-    markedPath = path;
-    invalidateBoard();
-}
-
-void clearSolutionPath()
-{
-    if (markedPath.length != 0) {
-        markedPath.length = 0;
-        invalidateBoard();
     }
 }

@@ -9,9 +9,6 @@ enum PickSource { PICKED_BY_CLICK, PICKED_FROM_BOARD };
 // letter to the word field; a picked tile takes its letter back when the word ends with it.
 void pickTile(int x, int y, HWND window);
 
-// The tile at `cell` (by column) picked or taken back by the same rules. A click hands the focus
-// to the word field; a pick from the board control leaves it on the board.
-void pickCell(int cell, PickSource source);
-
-// The place in the word that the tile at `cell` took when it was picked, or 0 while it is not.
-int pickedPlace(int cell);
+// `tile` picked or taken back by the same rules. A click hands the focus to the word field; a
+// pick from the board control leaves it on the board.
+void pickCell(int tile, PickSource source);

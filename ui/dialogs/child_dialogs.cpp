@@ -4,16 +4,15 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/app/game_keys.h"
 #include "ui/common/ui_state.h"
 
 namespace {
 
 std::vector<HWND> openChildren;
-HHOOK keyboardHook = nullptr;
 
-// The open child dialog that `window` belongs to, or null.
-HWND childDialogOf(HWND window)
+} // namespace
+
+HWND openChildDialogOf(HWND window)
 {
     if (window == nullptr) {
         return nullptr;
@@ -21,30 +20,6 @@ HWND childDialogOf(HWND window)
     HWND root = GetAncestor(window, GA_ROOT);
     bool isOpenChild = std::find(openChildren.begin(), openChildren.end(), root) != openChildren.end();
     return isOpenChild ? root : nullptr;
-}
-
-// Sees every message a loop takes from the queue; one used up here (by the main window's own
-// keys, or by the dialog manager for a child dialog) becomes WM_NULL, so the loop that took it
-// does nothing more with it.
-LRESULT CALLBACK childDialogKeyboardProc(int code, WPARAM removal, LPARAM message)
-{
-    MSG* taken = reinterpret_cast<MSG*>(message);
-    if (code == HC_ACTION && removal == PM_REMOVE && taken->message >= WM_KEYFIRST && taken->message <= WM_KEYLAST) {
-        HWND child = childDialogOf(taken->hwnd);
-        if (takeGameKey(taken) || (child != nullptr && IsDialogMessageA(child, taken))) {
-            taken->message = WM_NULL;
-        }
-    }
-    return CallNextHookEx(keyboardHook, code, removal, message);
-}
-
-} // namespace
-
-void installChildDialogKeyboard()
-{
-    if (keyboardHook == nullptr) {
-        keyboardHook = SetWindowsHookExA(WH_GETMESSAGE, childDialogKeyboardProc, nullptr, GetCurrentThreadId());
-    }
 }
 
 void openChildDialog(int templateId, DLGPROC procedure, LPARAM parameter)

@@ -7,10 +7,8 @@
 // cannot be created, so a failure never leaves the game unusable.
 void openChildDialog(int templateId, DLGPROC procedure, LPARAM parameter);
 
-// Gives the open child dialogs their keyboard (Enter, Tab, Shift+Tab) in whatever message loop
-// runs: the main window's modal loop serves only the main window's. The same hook takes the main
-// window's own keys (game_keys.h). Installed once per thread.
-void installChildDialogKeyboard();
+// The open child dialog that `window` belongs to, or null.
+HWND openChildDialogOf(HWND window);
 
 // Ends the dialog and gives the main window its input back.
 void closeChildDialog(HWND dialog);

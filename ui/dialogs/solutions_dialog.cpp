@@ -9,7 +9,7 @@
 #include "engine/solution_path.h"
 #include "engine/solutions_report.h"
 #include "ui/board/board_geometry.h"
-#include "ui/board/board_painting.h"
+#include "ui/board/board_view.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/common/ui_state.h"
@@ -34,7 +34,7 @@ void showSolutions(HWND dialog)
 
 RECT boardOnScreen()
 {
-    RECT board = {BOARD_ORIGIN, BOARD_ORIGIN, BOARD_END, BOARD_END};
+    RECT board = boardRect();
     MapWindowPoints(mainWindow, nullptr, reinterpret_cast<POINT*>(&board), 2);
     return board;
 }
