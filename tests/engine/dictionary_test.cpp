@@ -1,9 +1,11 @@
-// Reading "words.dic": word boundaries, case, order, duplicates, missing files and the capacity.
+// Reading "words.dic": word boundaries, case, order, duplicates, missing files, the capacity, and
+// the words of the shipped list.
 #include "engine/dictionary.h"
 
 #include <cerrno>
 
 #include "engine/solver.h"
+#include "engine/word_list.h"
 #include "tests/fakes/engine_fixture.h"
 
 namespace {
@@ -168,6 +170,18 @@ TEST_F(DictionaryLoading, WordsBeyondTheCapacityAreIgnored)
     EXPECT_EQ(gameState.dictionaryCount, WORD_LIST_CAPACITY);
     EXPECT_EQ(wordAt(gameState.dictionary, WORD_LIST_CAPACITY - 1), "LAST");
     EXPECT_EQ(gameState.dictionary.ends.size(), static_cast<std::size_t>(WORD_LIST_CAPACITY));
+}
+
+TEST_F(DictionaryLoading, ShippedListHoldsCommonWordsInEitherSpellingAndNoAbbreviationsOrNumerals)
+{
+    gameState.dictionaryPath = SHIPPED_WORDS;
+    ASSERT_TRUE(loadDictionary());
+    for (const char* word : {"CUTE", "HEWN", "COLOUR", "COLOR"}) {
+        EXPECT_NE(findWord(gameState.dictionary, gameState.dictionaryCount, word), -1) << word << " is missing";
+    }
+    for (const char* word : {"ETC", "PCT", "MPH", "XIV", "LII"}) {
+        EXPECT_EQ(findWord(gameState.dictionary, gameState.dictionaryCount, word), -1) << word << " is listed";
+    }
 }
 
 TEST(UpperCasing, OnlyLettersAToZChangeAndTheCallersStringIsKept)
