@@ -164,6 +164,8 @@ expect_same_bytes "$GAME_FOLDER/High Scores.dat" "$E2E_OUT/expected-high-scores"
 
 step "the last board stays painted once the dialogs are gone"
 dealt_board=$BOARD
+# The board has the focus now, its mark on a tile: Tab takes it on to the list.
+press Tab
 wait_until 10 board_shown after-name-entry || fail "the board is not painted again after the dialogs closed"
 expect_equal "$BOARD" "$dealt_board" "board after the dialogs closed"
 

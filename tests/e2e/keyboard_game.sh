@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A whole game with the keyboard alone, read from another program as a screen reader reads it: the
 # names, F2, the board from its cells' names, a word picked with the arrow keys and Space, a word
-# typed, the closing box and Enter Name answered with keys. (The Windows tests hear the events.)
+# typed, the closing box and Enter Name answered with keys, High Scores by rank and the Solutions
+# list's name. (The Windows tests hear the events.)
 set -eEu
 SCENARIO=keyboard-game
 # shellcheck source=lettro_session.sh
@@ -74,5 +75,20 @@ press Return
 wait_for_window_gone "Enter Name" 10
 score_line Kay 1 >"$E2E_OUT/expected-high-scores"
 expect_same_bytes "$GAME_FOLDER/High Scores.dat" "$E2E_OUT/expected-high-scores" "High Scores.dat"
+
+step "High Scores read by rank: the one entry, in the bottom row, is place 1"
+open_high_scores
+read_accessible "High Scores"
+expect_equal "$(accessible_name "$SCORE_NAME_FIRST")/$(accessible_name $((SCORE_NAME_FIRST + 18)))" \
+    "Place 1 name/Empty row" "the names of the bottom and the top rows"
+close_high_scores
+
+step "Solutions (Alt+F, S): its list is named for a screen reader"
+choose_from_file_menu s
+wait_for_window Solutions 10
+read_accessible Solutions
+expect_equal "$(accessible_name "$SOLUTIONS_LIST")" "Words on this board" "the Solutions list's name"
+press Escape
+wait_for_window_gone Solutions 10
 exit_lettro
 log "passed"

@@ -251,6 +251,9 @@ TEST_F(Board, SpaceAndTheArrowsPickFromTheBoardWithoutWrappingAndEnterHandsTheWo
     newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
     SetFocus(control(IDC_BOARD));
     pressKey(VK_SPACE);
+    PostMessageA(control(IDC_BOARD), WM_KEYDOWN, VK_SPACE, 0x40000001);
+    pumpMessages();
+    EXPECT_EQ(field(), "A") << "a held Space picks once";
     pressKey(VK_DOWN);
     pressKey(VK_SPACE);
     EXPECT_EQ(field(), "AE");
@@ -284,6 +287,8 @@ TEST_F(Board, FocusMarkLeavesWithTheFocusAndComesBackWithIt)
     pressKey(VK_DOWN);
     SetFocus(control(IDC_FOUND_WORDS));
     EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{});
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(GetFocus(), control(IDC_FOUND_WORDS)) << "a repaint leaves the focus where it is";
     SetFocus(control(IDC_BOARD));
     EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{4});
 }
@@ -406,6 +411,80 @@ TEST_F(Board, PickedCellIsSelectedAndTheMarkedCellHasTheFocus)
     for (IAccessible* cell : cells) {
         cell->Release();
     }
+    table->Release();
+}
+
+// Each pick is heard as a selection of its cell with the word so far; a hand-in clears them all.
+TEST_F(Board, PicksAreToldAsSelectionsWithTheWordSoFar)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    std::vector<std::string> heard;
+    watchEvents(EVENT_OBJECT_SELECTIONADD, EVENT_OBJECT_SELECTIONWITHIN);
+    for (POINT click : {POINT{140, 80}, POINT{140, 140}, POINT{140, 80}, POINT{140, 140}}) {
+        pressMouseAt(dialog, click.x, click.y);
+        heard.push_back(accessibleName(control(IDC_ANNOUNCER)));
+    }
+    EXPECT_EQ(heard, (std::vector<std::string>{"B: B", "F: BF", "B is not the last letter", "took back F: B"}));
+    IAccessible* table = tableOf(dialog);
+    std::vector<IAccessible*> cells = cellsOf(table);
+    BSTR description = nullptr;
+    cells[4]->get_accDescription(self(), &description);
+    EXPECT_EQ(textOf(description), "Next to your last letter") << "E touches the B";
+    cells[1]->get_accDescription(self(), &description);
+    EXPECT_EQ(textOf(description), "Letter 1 of your word");
+    for (IAccessible* cell : cells) {
+        cell->Release();
+    }
+    table->Release();
+    clickButton(dialog, IDC_SUBMIT);
+    EXPECT_EQ(watchedEvents(), (std::vector<DWORD>{EVENT_OBJECT_SELECTIONADD, EVENT_OBJECT_SELECTIONADD,
+                                                   EVENT_OBJECT_SELECTIONREMOVE, EVENT_OBJECT_SELECTIONWITHIN}));
+    EXPECT_EQ(watchedNames(), (std::vector<std::string>{"B, row 1, column 2", "F, row 2, column 2",
+                                                        "F, row 2, column 2", "Board"}));
+}
+
+TEST_F(Board, ScreenReaderSelectsFocusesAndActsOnCellsAsTheKeysWould)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    IAccessible* table = tableOf(dialog);
+    VARIANT g = self(), a = self();
+    g.lVal = 23;
+    a.lVal = 11;
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS, g), S_OK);
+    EXPECT_EQ(GetFocus(), control(IDC_BOARD));
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{6}) << "the focus mark on the G";
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKESELECTION, g), S_OK);
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKESELECTION, a), E_INVALIDARG) << "the G is picked already";
+    EXPECT_EQ(table->accSelect(SELFLAG_EXTENDSELECTION, a), E_INVALIDARG);
+    EXPECT_EQ(table->accSelect(SELFLAG_ADDSELECTION, a), S_OK);
+    EXPECT_EQ(field(), "GA");
+    VARIANT selection;
+    ASSERT_EQ(table->get_accSelection(&selection), S_OK);
+    ASSERT_EQ(selection.vt, VT_UNKNOWN);
+    IEnumVARIANT* picks = nullptr;
+    selection.punkVal->QueryInterface(__uuidof(IEnumVARIANT), reinterpret_cast<void**>(&picks));
+    VariantClear(&selection);
+    ASSERT_NE(picks, nullptr);
+    VARIANT found[3];
+    ULONG count = 0;
+    picks->Next(3, found, &count);
+    picks->Release();
+    ASSERT_EQ(count, 2u);
+    std::vector<std::string> names;
+    for (ULONG item = 0; item < count; ++item) {
+        IAccessible* cell = nullptr;
+        found[item].pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&cell));
+        names.push_back(nameOf(cell));
+        cell->Release();
+        VariantClear(&found[item]);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"A, row 1, column 1", "G, row 2, column 3"}));
+    BSTR action = nullptr;
+    EXPECT_EQ(table->get_accDefaultAction(g, &action), DISP_E_MEMBERNOTFOUND) << "G is not the last letter";
+    table->get_accDefaultAction(a, &action);
+    EXPECT_EQ(textOf(action), "Take back");
+    EXPECT_EQ(table->accDoDefaultAction(a), S_OK);
+    EXPECT_EQ(field(), "G");
     table->Release();
 }
 

@@ -108,8 +108,9 @@ TEST_F(Dialogs, HighScoresShowsAllTenSlotsSortedBestAtTheTop)
     GetWindowRect(GetDlgItem(scores, IDC_SCORE_NAME_FIRST + 18), &top);
     GetWindowRect(GetDlgItem(scores, IDC_SCORE_NAME_FIRST), &bottom);
     EXPECT_LT(top.top, bottom.top) << "slot 9 is the top row";
-    EXPECT_EQ(accessibleName(GetDlgItem(scores, IDC_SCORE_NAME_FIRST + 18)), "Place 1 name");
-    EXPECT_EQ(accessibleName(GetDlgItem(scores, IDC_SCORE_VALUE_FIRST)), "Place 10 score");
+    EXPECT_EQ(accessibleName(GetDlgItem(scores, IDC_SCORE_NAME_FIRST + 6)), "Place 1 name") << "by rank, not by row";
+    EXPECT_EQ(accessibleName(GetDlgItem(scores, IDC_SCORE_VALUE_FIRST)), "Place 4 score");
+    EXPECT_EQ(accessibleName(GetDlgItem(scores, IDC_SCORE_NAME_FIRST + 18)), "Empty row");
     EXPECT_EQ(highScoreTable.highScoreScores[0], -5) << "opening sorts the table";
 
     SendMessageA(scores, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Changed"));
@@ -344,6 +345,7 @@ TEST_F(Dialogs, SolutionsOpensBesideTheBoardAndMarksTheSelectedWordUntilClosedOr
     pressKey(VK_DOWN);
     EXPECT_EQ(changedTiles(), (std::vector<int>{1, 2, 3})) << "CAB replaces ABA";
     clickButton(solutions, IDOK);
+    SetFocus(GetDlgItem(dialog, IDC_FOUND_WORDS)); // the board's focus mark aside
     EXPECT_EQ(changedTiles(), std::vector<int>{}) << "closing Solutions clears the marks";
     // The board so near the screen's right edge that only its left has room.
     SetWindowPos(dialog, nullptr, work.right - BOARD_END - 50, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

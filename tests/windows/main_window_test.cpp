@@ -9,10 +9,10 @@
 #include "engine/game_state.h"
 #include "scores/high_score_table.h"
 #include "ui/app/main_window.h"
-#include "ui/resources/resource_ids.h"
 #include "ui/common/system_library.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/window_colours.h"
+#include "ui/resources/resource_ids.h"
 #include "windows_test_support.h"
 
 namespace {
@@ -78,6 +78,10 @@ class MainWindow : public ::testing::Test {
     {
         return SendDlgItemMessageA(dialog, IDC_FOUND_WORDS, LB_GETCOUNT, 0, 0);
     }
+
+    // The game's last tick, with `early` pressing Enter on the closing box at 0.3 s and another
+    // Enter at `lateMs`.
+    void pressEnterTwiceOnTheClosingBox(TIMERPROC early, UINT lateMs);
 
     // A game of one word played to its end; the closing box is answered with `whileBoxShown` run.
     void finishGameScoringOne(std::function<void()> whileBoxShown = nullptr)
@@ -205,9 +209,10 @@ TEST_F(MainWindow, VerdictsAndTheTimeRunningShortAreAnnouncedToScreenReaders)
     pumpMessages(); // as a screen reader would, before the next announcement replaces this one
     tick(50);
     pumpMessages();
-    std::string found = std::string(1, gameState.tileLetters[0]) + " found, 1 word";
-    EXPECT_EQ(watchedNames(), (std::vector<std::string>{"Invalid Word", found, "Already Entered", "One minute left",
-                                                        "Ten seconds left"}));
+    std::string word(1, gameState.tileLetters[0]);
+    EXPECT_EQ(watchedNames(),
+              (std::vector<std::string>{"ZZZZ: Invalid Word", word + " found, 1 word", word + ": Already Entered",
+                                        "One minute left", "Ten seconds left"}));
     EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Already Entered") << "the status line shows the verdict alone";
 }
 
@@ -252,6 +257,22 @@ TEST_F(MainWindow, LastTickEndsTheGameWithTheClosingBox)
     EXPECT_EQ(box.owner, nullptr);
     EXPECT_FALSE(KillTimer(dialog, COUNTDOWN_TIMER_ID)) << "the countdown has stopped";
     EXPECT_EQ(FindWindowA(nullptr, "Enter Name"), nullptr) << "a score of 0 never qualifies";
+    EXPECT_EQ(GetFocus(), control(IDC_BOARD)) << "the focus lands on a control";
+}
+
+TEST_F(MainWindow, TheTimeKeyTellsTheTimeLeft)
+{
+    std::vector<std::string> heard;
+    for (int ticks : {0, 47, 72, 2}) {
+        if (ticks == 47) {
+            command(IDM_NEW_GAME);
+        }
+        tick(ticks);
+        pressKeyWith(VK_CONTROL, 'T');
+        heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
+    }
+    EXPECT_EQ(heard, (std::vector<std::string>{"No game running", "2 minutes 13 seconds left", "1 minute 1 second left",
+                                               "59 seconds left"}));
 }
 
 TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
@@ -269,6 +290,7 @@ TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
     EXPECT_STREQ(highScoreTable.highScoreNames[0], "Zoe");
     EXPECT_EQ(highScoreTable.highScoreScores[0], 1) << "the finished game's score, not the new game's 0";
     EXPECT_EQ(savedTable(), scoreLine("Zoe", 1)) << "saved as soon as it is entered";
+    EXPECT_EQ(GetFocus(), control(IDC_BOARD)) << "the focus lands on a control";
     EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat.lock"), "<missing>") << "the lock goes with the save";
 }
 
@@ -378,20 +400,60 @@ void CALLBACK pressEnterOnTheClosingBox(HWND, UINT, UINT_PTR timer, DWORD)
     PostMessageA(GetFocus(), WM_KEYUP, VK_RETURN, 0xC0000001);
 }
 
-// Enter at 0.3 s after the box appears is taken for a key meant for the game; at 1 s it answers.
-TEST_F(MainWindow, EnterRightAfterTheClosingBoxAppearsDoesNotDismissIt)
+// Enter typed at 0.3 s but taken from the queue only at 1.1 s is judged by its own time stamp.
+void CALLBACK pressEnterThenHoldTheQueue(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    pressEnterOnTheClosingBox(nullptr, 0, timer, 0);
+    Sleep(800);
+}
+
+// Should an Enter be dropped that ought to act, the box is closed without a key, so no test hangs.
+void CALLBACK closeTheClosingBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    PostMessageA(FindWindowA(nullptr, "Congratulations"), WM_COMMAND, IDOK, 0);
+}
+
+void MainWindow::pressEnterTwiceOnTheClosingBox(TIMERPROC early, UINT lateMs)
 {
     command(IDM_NEW_GAME);
     tick(179);
     closingBoxShownAtEnter.clear();
     stopAnsweringMessageBoxes();
-    UINT_PTR early = SetTimer(nullptr, 0, 300, pressEnterOnTheClosingBox);
-    UINT_PTR late = SetTimer(nullptr, 0, 1000, pressEnterOnTheClosingBox);
+    UINT_PTR timers[] = {SetTimer(nullptr, 0, 300, early), SetTimer(nullptr, 0, lateMs, pressEnterOnTheClosingBox),
+                         SetTimer(nullptr, 0, 3000, closeTheClosingBox)};
     tick(1);
-    KillTimer(nullptr, early);
-    KillTimer(nullptr, late);
-    EXPECT_EQ(closingBoxShownAtEnter, (std::vector<bool>{true, true})) << "the box was there at 0.3 s and at 1 s";
+    for (UINT_PTR timer : timers) {
+        KillTimer(nullptr, timer);
+    }
+}
+
+// Enter at 0.3 s after the box appears is taken for a key meant for the game; at 1.1 s, ¾ s after
+// the first, it answers.
+TEST_F(MainWindow, EnterRightAfterTheClosingBoxAppearsDoesNotDismissIt)
+{
+    pressEnterTwiceOnTheClosingBox(pressEnterOnTheClosingBox, 1100);
+    EXPECT_EQ(closingBoxShownAtEnter, (std::vector<bool>{true, true})) << "the box was there at 0.3 s and at 1.1 s";
     EXPECT_EQ(FindWindowA(nullptr, "Congratulations"), nullptr) << "the second Enter dismissed it";
+}
+
+TEST_F(MainWindow, KeyTypedInsideTheGuardIsDroppedEvenWhenReadAfterIt)
+{
+    pressEnterTwiceOnTheClosingBox(pressEnterThenHoldTheQueue, 1150);
+    EXPECT_EQ(closingBoxShownAtEnter, (std::vector<bool>{true, true})) << "the box outlived the Enter read late";
+}
+
+TEST_F(MainWindow, FirstKeyAfterAPauseActsAndSoDoTheKeysRightAfterIt)
+{
+    finishGameScoringOne();
+    HWND enterName = FindWindowA(nullptr, "Enter Name");
+    ASSERT_NE(enterName, nullptr);
+    pauseAfterTheGamesEnd();
+    for (WPARAM key : {'B', 'O', 'B'}) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+    }
+    pumpMessages();
+    EXPECT_EQ(controlText(enterName, IDC_NAME_FIELD), "bob") << "a name typed quickly is kept whole";
 }
 
 TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)

@@ -163,6 +163,17 @@ void pressKey(WPARAM key, bool shift)
     SetKeyboardState(keys);
 }
 
+void pressKeyWith(WPARAM modifier, WPARAM key)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[modifier] = 0x80;
+    SetKeyboardState(keys);
+    pressKey(key, modifier == VK_SHIFT);
+    keys[modifier] = 0;
+    SetKeyboardState(keys);
+}
+
 void typeKeys(const std::string& text)
 {
     for (char c : text) {
@@ -347,9 +358,11 @@ namespace {
 
 HWINEVENTHOOK eventHook = nullptr;
 std::vector<std::string> eventNames;
+std::vector<DWORD> eventCodes;
 
-void CALLBACK recordEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+void CALLBACK recordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
 {
+    eventCodes.push_back(event);
     IAccessible* source = nullptr;
     VARIANT which;
     if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object), static_cast<DWORD>(child), &source,
@@ -363,13 +376,20 @@ void CALLBACK recordEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG c
 
 } // namespace
 
-void watchEvents(DWORD event)
+void watchEvents(DWORD event, DWORD last)
 {
     if (eventHook != nullptr) {
         UnhookWinEvent(eventHook);
     }
     eventNames.clear();
-    eventHook = SetWinEventHook(event, event, nullptr, recordEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    eventCodes.clear();
+    eventHook = SetWinEventHook(event, last != 0 ? last : event, nullptr, recordEvent, GetCurrentProcessId(), 0,
+                                WINEVENT_OUTOFCONTEXT);
+}
+
+std::vector<DWORD> watchedEvents()
+{
+    return eventCodes;
 }
 
 std::vector<std::string> watchedNames()

@@ -82,7 +82,12 @@ std::string nameOf(IAccessible* object);
 // The name of the client area of `window`, as another program asks for it.
 std::string accessibleName(HWND window);
 
-// Watches this process's objects for `event` (in this thread's message loop) until the next call:
-// watchedNames() are the names of the objects that raised it, in order.
-void watchEvents(DWORD event);
+// Watches this process's objects for `event`, or the events `event` to `last`, (in this thread's
+// message loop) until the next call: watchedNames() are the names of the objects that raised
+// them, in order, and watchedEvents() the events.
+void watchEvents(DWORD event, DWORD last = 0);
 std::vector<std::string> watchedNames();
+std::vector<DWORD> watchedEvents();
+
+// A key pressed while `modifier` (VK_CONTROL, VK_SHIFT) is held, as the keyboard delivers it.
+void pressKeyWith(WPARAM modifier, WPARAM key);

@@ -13,12 +13,14 @@
 #include "ui/resources/resource_ids.h"
 #include "ui/app/score_keeping.h"
 #include "ui/common/ui_state.h"
+#include "ui/dialogs/child_dialogs.h"
 
+// A verdict is shown while the word it judges is still in the field: the announcement names it.
 void showStatus(const char* text)
 {
     SendMessageA(statusLine, EM_SETSEL, 0, -1);
     SendMessageA(statusLine, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
-    announceStatus(text);
+    announceVerdict(text, readWordField());
 }
 
 void clearFoundWords()
@@ -73,10 +75,15 @@ void focusWordField()
     }
 }
 
+// A game's start brings the focus to the word field, unless the player is reading the board.
 void enableWordEntry(bool enabled)
 {
-    EnableWindow(GetDlgItem(mainWindow, IDC_WORD_FIELD), enabled ? TRUE : FALSE);
+    HWND wordField = GetDlgItem(mainWindow, IDC_WORD_FIELD);
+    EnableWindow(wordField, enabled ? TRUE : FALSE);
     EnableWindow(GetDlgItem(mainWindow, IDC_SUBMIT), enabled ? TRUE : FALSE);
+    if (enabled && !boardHasFocus()) {
+        SetFocus(wordField);
+    }
 }
 
 void startCountdownTimer()
@@ -96,7 +103,12 @@ void showClosingMessage(const char* text, int finishedScore)
     std::size_t held = holdFinishedScore(finishedScore);
     guardKeysFromNow();
     MessageBoxA(nullptr, text, CLOSING_TITLE, MB_OK);
+    endKeyGuard();
     offerHeldScore(held);
+    // From the board the player can read the ended board and press F2.
+    if (!anyChildDialogOpen()) {
+        focusBoard();
+    }
 }
 
 // Withdrawn at New Game: the marks of a word of the ended board go with it.

@@ -2,27 +2,98 @@
 // which runs the main window, never calls TranslateAccelerator), and its rules.
 #include "ui/app/game_keys.h"
 
+#include "engine/game_state.h"
 #include "ui/common/ui_state.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/announcements.h"
 
 namespace {
 
 HHOOK keyHook = nullptr;
 
 const DWORD KEY_GUARD_MS = 750;
+// Set on every repeat of a held key.
+const LPARAM REPEAT_BIT = LPARAM(1) << 30;
 
-// The moment the guard began, in the clock that stamps each message (GetTickCount's).
+// The moments the guard began and the last key-down came, in the clock that stamps each message
+// (GetTickCount's); compared as signed differences, so that a key stamped before the guard began
+// counts as typed during it.
 DWORD guardStart = 0;
+DWORD lastKeyDown = 0;
+// The last key-down was dropped: the characters and the key-up that follow it go too.
+bool droppingKey = false;
+// The dialog whose closing ends the guard; null for the closing box, which ends it itself.
+HWND guardedDialog = nullptr;
 
-// A key stamped before the guard's end is dropped, and so is one typed before it began that was
-// still waiting in the queue.
+bool isKeyDown(const MSG* message)
+{
+    return message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN;
+}
+
+LONG millisecondsBetween(DWORD earlier, DWORD later)
+{
+    return static_cast<LONG>(later - earlier);
+}
+
+// Each key is judged by its own time stamp, not by when it is taken from the queue: a burst of
+// typing that runs over a game's end is dropped whole, and the first key after a pause of ¾ s acts
+// and ends the guard.
 bool isGuarded(const MSG* message)
 {
-    if (keyGuardOn && GetTickCount() - guardStart >= KEY_GUARD_MS) {
-        keyGuardOn = false;
+    if (keyGuardOn && guardedDialog != nullptr && !IsWindow(guardedDialog)) {
+        endKeyGuard();
     }
-    return keyGuardOn && static_cast<LONG>(message->time - guardStart) < static_cast<LONG>(KEY_GUARD_MS);
+    if (!keyGuardOn) {
+        return false;
+    }
+    if (!isKeyDown(message)) {
+        return droppingKey;
+    }
+    bool paused = millisecondsBetween(guardStart, message->time) >= static_cast<LONG>(KEY_GUARD_MS) &&
+                  millisecondsBetween(lastKeyDown, message->time) >= static_cast<LONG>(KEY_GUARD_MS);
+    lastKeyDown = message->time;
+    keyGuardOn = !paused;
+    droppingKey = !paused;
+    return !paused;
+}
+
+bool isPressed(int key)
+{
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+bool isRepeat(const MSG* message)
+{
+    return (message->lParam & REPEAT_BIT) != 0;
+}
+
+// Between a game's deal and its end.
+bool isGameRunning()
+{
+    return gameState.boardDealt && gameState.secondsLeft > 0;
+}
+
+// Ctrl+T, in the main window and in its child dialogs, once per press.
+bool takeTimeKey(const MSG* message)
+{
+    if (message->message != WM_KEYDOWN || message->wParam != 'T' || !isPressed(VK_CONTROL) || isPressed(VK_MENU)) {
+        return false;
+    }
+    if (!isRepeat(message)) {
+        if (isGameRunning()) {
+            announceTimeAskedFor(gameState.secondsLeft);
+        } else {
+            announceThrough(mainWindow, IDC_TIME_ANNOUNCER, "No game running");
+        }
+    }
+    return true;
+}
+
+bool isInMainWindowOrItsDialogs(HWND window)
+{
+    return window != nullptr && mainWindow != nullptr &&
+           (GetAncestor(window, GA_ROOT) == mainWindow || openChildDialogOf(window) != nullptr);
 }
 
 bool isLetter(WPARAM character)
@@ -54,7 +125,9 @@ void sendLetterToWordField(MSG* message)
 bool takeMainWindowKey(MSG* message)
 {
     if (message->message == WM_KEYDOWN && message->wParam == VK_F2) {
-        PostMessageA(mainWindow, WM_COMMAND, IDM_NEW_GAME, 0);
+        if (!isRepeat(message)) {
+            PostMessageA(mainWindow, WM_COMMAND, IDM_NEW_GAME, 0);
+        }
         return true;
     }
     if (message->message == WM_CHAR && isLetter(message->wParam)) {
@@ -68,6 +141,9 @@ bool takeMainWindowKey(MSG* message)
 bool takeGameKey(MSG* message)
 {
     if (isGuarded(message)) {
+        return true;
+    }
+    if (isInMainWindowOrItsDialogs(message->hwnd) && takeTimeKey(message)) {
         return true;
     }
     return isInMainWindow(message->hwnd) && takeMainWindowKey(message);
@@ -94,8 +170,24 @@ bool keyGuardOn = false;
 
 void guardKeysFromNow()
 {
+    guardedDialog = nullptr;
     guardStart = GetTickCount();
+    lastKeyDown = guardStart;
+    droppingKey = false;
     keyGuardOn = true;
+}
+
+void endKeyGuard()
+{
+    keyGuardOn = false;
+    droppingKey = false;
+    guardedDialog = nullptr;
+}
+
+void guardKeysWhileOpen(HWND dialog)
+{
+    guardKeysFromNow();
+    guardedDialog = dialog;
 }
 
 void installKeyHook()

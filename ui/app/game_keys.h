@@ -5,12 +5,18 @@
 
 #include <windows.h>
 
-// The closing box or Enter Name has just appeared: for the next ¾ of a second every key is
-// dropped, so that keys typed for the game (Enter above all) neither dismiss the box unread nor
-// become the player's name.
+// The closing box or Enter Name has just appeared: every key typed for the game (Enter above all)
+// is dropped, so that it neither dismisses the box unread nor becomes the player's name. A key-down
+// acts only once ¾ s have passed both since the box appeared and since the key-down before it.
 void guardKeysFromNow();
 
-// On from guardKeysFromNow until the ¾ of a second has passed.
+// The box has closed: keys act again.
+void endKeyGuard();
+
+// The same guard for a dialog of the program's own, which ends it by closing.
+void guardKeysWhileOpen(HWND dialog);
+
+// On from guardKeysFromNow until the first key-down that it lets through, or the box's closing.
 extern bool keyGuardOn;
 
 // Installs the hook, once per thread. It gives the open child dialogs their keyboard (Enter, Tab,

@@ -60,7 +60,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     installKeyHook();
     readContrastSetting();
     nameControls(hwnd, IDD_MAIN);
-    prepareAnnouncer();
+    prepareAnnouncers(hwnd);
 }
 
 // Commands are told apart by the low word of wParam alone.
@@ -140,7 +140,7 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
         return TRUE;
     case WM_PAINT:
         if (gameState.boardDealt) {
-            paintBoard(hwnd, wordField);
+            paintBoard(hwnd);
         }
         return FALSE;
     case WM_CLOSE:

@@ -64,8 +64,7 @@ void offerHeldScore(std::size_t held)
     int finishedScore = heldScores[held];
     heldScores.erase(heldScores.begin() + static_cast<std::ptrdiff_t>(held));
     if (scoreQualifies(finishedScore)) {
-        openChildDialog(IDD_ENTER_NAME, enterNameDialogProc, static_cast<LPARAM>(finishedScore));
-        guardKeysFromNow();
+        guardKeysWhileOpen(openChildDialog(IDD_ENTER_NAME, enterNameDialogProc, static_cast<LPARAM>(finishedScore)));
     }
 }
 

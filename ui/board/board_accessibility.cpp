@@ -5,15 +5,18 @@
 
 #include <new>
 #include <string>
+#include <vector>
 
 #include "engine/game_state.h"
 #include "ui/board/board_geometry.h"
 #include "ui/board/board_updates.h"
 #include "ui/board/board_view.h"
 #include "ui/board/board_window.h"
+#include "ui/board/cell_actions.h"
 #include "ui/board/tile_numbering.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/wide_text.h"
+#include "ui/screen_reader/object_enumeration.h"
 #include "ui/screen_reader/oleacc_functions.h"
 #include "ui/screen_reader/screen_points.h"
 
@@ -76,7 +79,7 @@ bool isFocusedCell(const Part& part)
 LONG partState(const Part& part)
 {
     if (part.kind == TABLE) {
-        LONG state = STATE_SYSTEM_FOCUSABLE | (boardHasFocus() ? STATE_SYSTEM_FOCUSED : 0);
+        LONG state = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_MULTISELECTABLE | (boardHasFocus() ? STATE_SYSTEM_FOCUSED : 0);
         return state | (IsWindowEnabled(boardWindow()) ? 0 : STATE_SYSTEM_UNAVAILABLE);
     }
     if (part.kind == ROW) {
@@ -87,11 +90,22 @@ LONG partState(const Part& part)
     return state | (isFocusedCell(part) ? STATE_SYSTEM_FOCUSED : 0);
 }
 
-// A cell on the path of the word selected in Solutions tells its place in that word.
 std::string partDescription(const Part& part)
 {
-    int place = part.kind == CELL ? solutionPathPlace(tileOf(part)) : 0;
-    return place != 0 ? "Letter " + std::to_string(place) + " of the word selected in Solutions" : "";
+    return part.kind == CELL ? cellDescription(tileOf(part)) : "";
+}
+
+// The picked cells within `part`: every pick of the table, a row's own.
+std::vector<Part> pickedCellsOf(const Part& part)
+{
+    std::vector<Part> picked;
+    for (int tile = 0; tile < TILE_COUNT; ++tile) {
+        bool inPart = part.kind == TABLE || (part.kind == ROW && rowOfTile(tile) == part.row);
+        if (inPart && pickedPlace(tile) != 0) {
+            picked.push_back(cellOf(tile));
+        }
+    }
+    return picked;
 }
 
 // The part's rectangle in the main window's client pixels.
@@ -214,6 +228,16 @@ HRESULT numberOf(const Part& self, VARIANT child, VARIANT* value, LONG (*answer)
 }
 
 bool setPart(VARIANT* value, const Part& part);
+HRESULT setSelection(VARIANT* selection, const std::vector<Part>& picked);
+
+// The cell that `child` names, seen from `self`; E_INVALIDARG for a row or the table.
+HRESULT resolveCell(const Part& self, VARIANT child, int& tile)
+{
+    Part named;
+    HRESULT result = resolve(self, child, named);
+    tile = tileOf(named);
+    return FAILED(result) ? result : named.kind == CELL ? S_OK : E_INVALIDARG;
+}
 
 // One part of the board, made afresh for each question. It holds no game state, so it answers for
 // the board as it stands, and it answers nothing once the main window is gone. What it says is
@@ -412,23 +436,32 @@ class BoardPart final : public IAccessible {
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override
     {
         VariantInit(selection);
-        return DISP_E_MEMBERNOTFOUND;
+        if (!IsWindow(boardWindow())) {
+            return E_FAIL;
+        }
+        return setSelection(selection, pickedCellsOf(part));
     }
 
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT, BSTR* action) override
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
     {
-        *action = nullptr;
-        return DISP_E_MEMBERNOTFOUND;
+        int tile;
+        HRESULT result = resolveCell(part, child, tile);
+        *action = SUCCEEDED(result) ? wideText(defaultActionOf(tile)) : nullptr;
+        return FAILED(result) ? DISP_E_MEMBERNOTFOUND : *action != nullptr ? S_OK : DISP_E_MEMBERNOTFOUND;
     }
 
-    HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
     {
-        return DISP_E_MEMBERNOTFOUND;
+        int tile;
+        HRESULT result = resolveCell(part, child, tile);
+        return FAILED(result) ? result : selectCell(tile, flags);
     }
 
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
     {
-        return DISP_E_MEMBERNOTFOUND;
+        int tile;
+        HRESULT result = resolveCell(part, child, tile);
+        return FAILED(result) ? DISP_E_MEMBERNOTFOUND : doDefaultAction(tile);
     }
 
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override
@@ -453,6 +486,37 @@ bool setPart(VARIANT* value, const Part& part)
     value->vt = object != nullptr ? VT_DISPATCH : VT_EMPTY;
     value->pdispVal = object;
     return object != nullptr;
+}
+
+// No pick is VT_EMPTY, one is the cell's object, more are an enumeration of their objects.
+HRESULT setSelection(VARIANT* selection, const std::vector<Part>& picked)
+{
+    if (picked.empty()) {
+        return S_FALSE;
+    }
+    if (picked.size() == 1) {
+        return setPart(selection, picked[0]) ? S_OK : E_OUTOFMEMORY;
+    }
+    std::vector<IDispatch*> objects;
+    for (const Part& cell : picked) {
+        BoardPart* object = new (std::nothrow) BoardPart(cell);
+        if (object != nullptr) {
+            objects.push_back(object);
+        }
+    }
+    if (objects.size() != picked.size()) {
+        for (IDispatch* object : objects) {
+            object->Release();
+        }
+        return E_OUTOFMEMORY;
+    }
+    IEnumVARIANT* enumeration = enumerationOf(objects);
+    if (enumeration == nullptr) {
+        return E_OUTOFMEMORY;
+    }
+    selection->vt = VT_UNKNOWN;
+    selection->punkVal = enumeration;
+    return S_OK;
 }
 
 } // namespace

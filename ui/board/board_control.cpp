@@ -14,8 +14,10 @@
 namespace {
 
 const char BOARD_CLASS_NAME[] = "LettroBoard";
+const LPARAM REPEAT_BIT = LPARAM(1) << 30;
 
-void takeKey(WPARAM key)
+// Space picks once per press: a held key's repeats would pick, take back and pick again.
+void takeKey(WPARAM key, LPARAM flags)
 {
     switch (key) {
     case VK_LEFT:
@@ -31,7 +33,9 @@ void takeKey(WPARAM key)
         moveFocusMark(1, 0);
         break;
     case VK_SPACE:
-        pickCell(boardView.focusTile, PICKED_FROM_BOARD);
+        if ((flags & REPEAT_BIT) == 0) {
+            pickCell(boardView.focusTile, PICKED_FROM_BOARD);
+        }
         break;
     default:
         break;
@@ -59,7 +63,7 @@ LRESULT CALLBACK boardProc(HWND board, UINT message, WPARAM wParam, LPARAM lPara
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN:
-        takeKey(wParam);
+        takeKey(wParam, lParam);
         return 0;
     case WM_SETFOCUS:
         invertFocusMark(boardView.focusTile);
@@ -107,4 +111,9 @@ void placeBoardControl()
 void enableBoard()
 {
     EnableWindow(boardWindow(), TRUE);
+}
+
+void focusBoard()
+{
+    SetFocus(boardWindow());
 }

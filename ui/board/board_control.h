@@ -8,3 +8,6 @@ void placeBoardControl();
 
 // The board takes the focus from the first deal on: before it there is nothing to pick or read.
 void enableBoard();
+
+// Gives the board the focus, once a game's end has left it on no control.
+void focusBoard();

@@ -209,7 +209,7 @@ void drawTile(HDC target, int slot, int x, int y)
     SelectObject(memoryContext, keptBitmap);
 }
 
-void paintBoard(HWND hwnd, HWND wordField)
+void paintBoard(HWND hwnd)
 {
     HDC target = beginTilePaint(hwnd);
     // In reading order: a letter outside letterOrder takes the image of the tile read before it.
@@ -226,7 +226,4 @@ void paintBoard(HWND hwnd, HWND wordField)
     }
     drawFocusMark(target);
     endTilePaint(hwnd);
-    if (!boardHasFocus()) {
-        SetFocus(wordField);
-    }
 }

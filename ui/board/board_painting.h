@@ -11,9 +11,9 @@ extern HBITMAP tileBitmaps[LETTER_COUNT];
 // Loads the 26 images in letterOrder order; each one missing gets its own error box.
 void loadTileBitmaps();
 
-// The body of WM_PAINT while a board is dealt; gives the word field the focus afterwards, unless
-// the board control holds it.
-void paintBoard(HWND hwnd, HWND wordField);
+// The body of WM_PAINT while a board is dealt. It never moves the focus: a repaint (a settings
+// change, a window uncovered) must not pull a keyboard player away from where they are.
+void paintBoard(HWND hwnd);
 
 // Begins a paint of `hwnd` with a memory context ready for drawTile; endTilePaint finishes it.
 HDC beginTilePaint(HWND hwnd);

@@ -13,6 +13,41 @@ namespace {
 
 BoardView view = {};
 
+// The cells' descriptions as they stood before a change, to tell screen readers which changed.
+struct Descriptions {
+    std::string of[TILE_COUNT];
+};
+
+Descriptions describeCells()
+{
+    Descriptions all;
+    for (int tile = 0; tile < TILE_COUNT; ++tile) {
+        all.of[tile] = cellDescription(tile);
+    }
+    return all;
+}
+
+void raiseDescriptionChanges(const Descriptions& before)
+{
+    for (int tile = 0; tile < TILE_COUNT; ++tile) {
+        if (cellDescription(tile) != before.of[tile]) {
+            raiseCellEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, tile);
+        }
+    }
+}
+
+bool areNeighbours(int tile, int other)
+{
+    int rowDistance = rowOfTile(tile) - rowOfTile(other);
+    int columnDistance = columnOfTile(tile) - columnOfTile(other);
+    return tile != other && rowDistance >= -1 && rowDistance <= 1 && columnDistance >= -1 && columnDistance <= 1;
+}
+
+std::string letterOf(int place, const char* word)
+{
+    return "Letter " + std::to_string(place) + " of " + word;
+}
+
 // Taking back goes by letter, so the tile taken back may not be the one whose letter left the
 // word's end: another picked tile of the same letter may hold that last place.
 void renumberAfterTakingBack(int tile, int lastPlace)
@@ -51,7 +86,30 @@ const BoardView& boardView = view;
 
 int pickedPlace(int tile)
 {
-    return gameState.picked[tile] != 0 ? view.pickPlaces[tile] : 0;
+    return view.pickPlaces[tile];
+}
+
+int lastPickedTile()
+{
+    int last = -1;
+    for (int tile = 0; tile < TILE_COUNT; ++tile) {
+        if (view.pickPlaces[tile] != 0 && (last < 0 || view.pickPlaces[tile] > view.pickPlaces[last])) {
+            last = tile;
+        }
+    }
+    return last;
+}
+
+std::string cellDescription(int tile)
+{
+    if (solutionPathPlace(tile) != 0) {
+        return letterOf(solutionPathPlace(tile), "the word selected in Solutions");
+    }
+    if (pickedPlace(tile) != 0) {
+        return letterOf(pickedPlace(tile), "your word");
+    }
+    int last = lastPickedTile();
+    return last >= 0 && areNeighbours(tile, last) ? "Next to your last letter" : "";
 }
 
 int solutionPathPlace(int tile)
@@ -73,46 +131,66 @@ void moveFocusMark(int rowStep, int columnStep)
 {
     int row = rowOfTile(view.focusTile) + rowStep;
     int column = columnOfTile(view.focusTile) + columnStep;
-    if (!isOnBoard(row, column)) {
-        return;
+    if (isOnBoard(row, column)) {
+        placeFocusMark(tileAt(row, column));
     }
+}
+
+void placeFocusMark(int tile)
+{
     bool shown = boardHasFocus();
     if (shown) {
         invertFocusMark(view.focusTile);
     }
-    view.focusTile = tileAt(row, column);
+    view.focusTile = tile;
     if (shown) {
         invertFocusMark(view.focusTile);
+        raiseCellEvent(EVENT_OBJECT_FOCUS, view.focusTile);
     }
-    raiseCellEvent(EVENT_OBJECT_FOCUS, view.focusTile);
 }
 
 bool pickOrTakeBack(int tile, std::string& word)
 {
-    bool changed = gameState.picked[tile] != 0 ? takeBack(tile, word) : (pick(tile, word), true);
-    if (changed) {
-        repaintTile(tile);
-        raiseCellEvent(EVENT_OBJECT_STATECHANGE, tile);
+    Descriptions before = describeCells();
+    bool wasPicked = gameState.picked[tile] != 0;
+    if (wasPicked && !takeBack(tile, word)) {
+        return false;
     }
-    return changed;
+    if (!wasPicked) {
+        pick(tile, word);
+    }
+    repaintTile(tile);
+    raiseCellEvent(wasPicked ? EVENT_OBJECT_SELECTIONREMOVE : EVENT_OBJECT_SELECTIONADD, tile);
+    raiseDescriptionChanges(before);
+    return true;
 }
 
 void markSolutionPath(const SolutionPath& path)
 {
+    Descriptions before = describeCells();
     view.markedPath = path;
     repaintBoard();
+    raiseDescriptionChanges(before);
 }
 
 void clearSolutionPath()
 {
     if (view.markedPath.length != 0) {
+        Descriptions before = describeCells();
         view.markedPath.length = 0;
         repaintBoard();
+        raiseDescriptionChanges(before);
     }
 }
 
 void forgetClearedPicks()
 {
+    Descriptions before = describeCells();
+    bool anyPicked = lastPickedTile() >= 0;
     std::memset(view.pickPlaces, 0, sizeof view.pickPlaces);
     repaintBoard();
+    if (anyPicked) {
+        raiseTableEvent(EVENT_OBJECT_SELECTIONWITHIN);
+    }
+    raiseDescriptionChanges(before);
 }

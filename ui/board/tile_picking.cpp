@@ -6,8 +6,10 @@
 #include "engine/display.h"
 #include "ui/board/board_geometry.h"
 #include "ui/board/board_view.h"
+#include "engine/game_state.h"
 #include "ui/common/ui_state.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/announcements.h"
 
 namespace {
 
@@ -18,10 +20,29 @@ void keepCaretAtTheEnd(std::size_t length)
     SendDlgItemMessageA(mainWindow, IDC_WORD_FIELD, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
+// "T: CUT" for a pick, "took back T: CU" for a take-back, "T is not the last letter" for a
+// take-back that the rule refuses. Before the first deal a tile has no letter to tell.
+void announcePick(char letter, bool picked, bool changed, const std::string& word)
+{
+    if (letter == '\0') {
+        return;
+    }
+    std::string shown = upperCase(std::string(1, letter));
+    std::string wordSoFar = word.empty() ? std::string("no word") : upperCase(word);
+    if (!changed) {
+        announce(shown + " is not the last letter");
+    } else {
+        announce((picked ? shown : "took back " + shown) + ": " + wordSoFar);
+    }
+}
+
 void pickCellIn(HWND window, int tile, PickSource source)
 {
     std::string word = readWordField();
-    if (!pickOrTakeBack(tile, word)) {
+    bool wasPicked = gameState.picked[tile] != 0;
+    bool changed = pickOrTakeBack(tile, word);
+    announcePick(gameState.board[tile], !wasPicked, changed, std::string(word.c_str()));
+    if (!changed) {
         return;
     }
     SetDlgItemTextA(window, IDC_WORD_FIELD, word.c_str());

@@ -9,6 +9,7 @@ enum PickSource { PICKED_BY_CLICK, PICKED_FROM_BOARD };
 // letter to the word field; a picked tile takes its letter back when the word ends with it.
 void pickTile(int x, int y, HWND window);
 
-// `tile` picked or taken back by the same rules. A click hands the focus to the word field; a
-// pick from the board control leaves it on the board.
+// `tile` picked or taken back by the same rules, told to screen readers with the word so far. A
+// click hands the focus to the word field; a pick from the board control or a screen reader
+// leaves it where it is.
 void pickCell(int tile, PickSource source);

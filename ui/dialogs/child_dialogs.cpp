@@ -10,6 +10,14 @@ namespace {
 
 std::vector<HWND> openChildren;
 
+// A dialog destroyed some other way (the process's end, a test) is forgotten here.
+void forgetDestroyedChildren()
+{
+    openChildren.erase(
+        std::remove_if(openChildren.begin(), openChildren.end(), [](HWND child) { return !IsWindow(child); }),
+        openChildren.end());
+}
+
 } // namespace
 
 HWND openChildDialogOf(HWND window)
@@ -22,19 +30,23 @@ HWND openChildDialogOf(HWND window)
     return isOpenChild ? root : nullptr;
 }
 
-void openChildDialog(int templateId, DLGPROC procedure, LPARAM parameter)
+HWND openChildDialog(int templateId, DLGPROC procedure, LPARAM parameter)
 {
-    // A dialog destroyed some other way (the process's end, a test) is forgotten here.
-    openChildren.erase(
-        std::remove_if(openChildren.begin(), openChildren.end(), [](HWND child) { return !IsWindow(child); }),
-        openChildren.end());
+    forgetDestroyedChildren();
     EnableWindow(mainWindow, FALSE);
     HWND dialog = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(templateId), mainWindow, procedure, parameter);
     if (dialog == nullptr) {
         EnableWindow(mainWindow, TRUE);
-        return;
+        return nullptr;
     }
     openChildren.push_back(dialog);
+    return dialog;
+}
+
+bool anyChildDialogOpen()
+{
+    forgetDestroyedChildren();
+    return !openChildren.empty();
 }
 
 // A modeless dialog is only hidden by EndDialog; destroying it keeps closed dialogs from piling up.

@@ -4,8 +4,10 @@
 #include <windows.h>
 
 // Disables the main window and opens the dialog; enables it again at once if the dialog
-// cannot be created, so a failure never leaves the game unusable.
-void openChildDialog(int templateId, DLGPROC procedure, LPARAM parameter);
+// cannot be created, so a failure never leaves the game unusable. Returns the dialog, or null.
+HWND openChildDialog(int templateId, DLGPROC procedure, LPARAM parameter);
+
+bool anyChildDialogOpen();
 
 // The open child dialog that `window` belongs to, or null.
 HWND openChildDialogOf(HWND window);

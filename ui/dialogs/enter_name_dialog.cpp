@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scores/high_score_table.h"
+#include "ui/board/board_control.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/screen_reader/control_names.h"
 #include "ui/dialogs/name_text.h"
@@ -58,6 +59,9 @@ void enterName(HWND dialog)
         tellScoreNoLongerQualifies(dialog, finishedScore);
     }
     closeChildDialog(dialog);
+    if (!anyChildDialogOpen()) {
+        focusBoard();
+    }
     if (entered) {
         saveHighScoresOrReport(mainWindow);
     }

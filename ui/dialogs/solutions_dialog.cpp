@@ -10,9 +10,12 @@
 #include "engine/solutions_report.h"
 #include "ui/board/board_geometry.h"
 #include "ui/board/board_view.h"
+#include "ui/board/tile_numbering.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/common/ui_state.h"
+#include "ui/screen_reader/announcements.h"
+#include "ui/screen_reader/control_names.h"
 
 namespace {
 
@@ -78,8 +81,21 @@ void placeBesideBoard(HWND dialog)
     SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Marks on the board the path of the word selected in the list.
-void markSelectedWord(HWND list)
+// "CUTE: row 3 column 2, row 2 column 2, …": the main window, where the board's cells tell the
+// same, is disabled while Solutions is open, so the dialog says it itself.
+std::string pathText(std::string_view word, const SolutionPath& path)
+{
+    std::string text = upperCase(std::string(word)) + ":";
+    for (int step = 0; step < path.length; ++step) {
+        int tile = path.cells[step];
+        text += (step == 0 ? " row " : ", row ") + std::to_string(rowOfTile(tile) + 1) + " column " +
+                std::to_string(columnOfTile(tile) + 1);
+    }
+    return text;
+}
+
+// Marks on the board the path of the word selected in the list, and announces it.
+void markSelectedWord(HWND dialog, HWND list)
 {
     LRESULT item = SendMessageA(list, LB_GETCURSEL, 0, 0);
     LRESULT length = item == LB_ERR ? LB_ERR : SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(item), 0);
@@ -90,7 +106,17 @@ void markSelectedWord(HWND list)
     std::string line(static_cast<std::size_t>(length) + 1, '\0');
     SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&line[0]));
     line.resize(static_cast<std::size_t>(length));
-    markSolutionPath(solutionPath(solutionLineWord(line)));
+    SolutionPath path = solutionPath(solutionLineWord(line));
+    markSolutionPath(path);
+    announceThrough(dialog, IDC_SOLUTIONS_ANNOUNCER, pathText(solutionLineWord(line), path));
+}
+
+// The list takes the focus: a screen reader reads its name and the first word at once.
+void prepareForReaders(HWND dialog)
+{
+    nameControls(dialog, IDD_SOLUTIONS);
+    prepareAnnouncers(dialog);
+    SetFocus(GetDlgItem(dialog, IDC_SOLUTIONS_LIST));
 }
 
 } // namespace
@@ -101,10 +127,11 @@ INT_PTR CALLBACK solutionsDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     case WM_INITDIALOG:
         showSolutions(dialog);
         placeBesideBoard(dialog);
-        return TRUE;
+        prepareForReaders(dialog);
+        return FALSE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_SOLUTIONS_LIST && HIWORD(wParam) == LBN_SELCHANGE) {
-            markSelectedWord(reinterpret_cast<HWND>(lParam));
+            markSelectedWord(dialog, reinterpret_cast<HWND>(lParam));
             return TRUE;
         }
         // A list and one button: Escape closes it like OK.

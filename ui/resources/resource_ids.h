@@ -25,8 +25,10 @@
 #define IDC_TIME_DISPLAY 2008
 // The board: a control over the painted tiles that takes the focus and the arrow keys
 #define IDC_BOARD 2004
-// Of no size: its text is what a screen reader is told (a verdict, the time running short)
+// Covered by the status line: their texts are what a screen reader is told, one for the verdicts
+// and picks, one for the time
 #define IDC_ANNOUNCER 2010
+#define IDC_TIME_ANNOUNCER 2011
 
 // The countdown timer of the main window
 #define COUNTDOWN_TIMER_ID 2009
@@ -42,6 +44,8 @@
 // "Solutions": the tally line and the list of the board's words
 #define IDC_SOLUTIONS_TALLY 3001
 #define IDC_SOLUTIONS_LIST 3002
+// Covered by the list: tells a screen reader the selected word's path
+#define IDC_SOLUTIONS_ANNOUNCER 3003
 
 // "About" text
 #define IDC_ABOUT_TEXT 1020

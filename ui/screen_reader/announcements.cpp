@@ -1,36 +1,44 @@
-// Announcements through an object of their own: the announcer, a static of no size in the main
-// window, whose name is its text. Marked as a polite live region (Dynamic Annotation of UI
-// Automation's LiveSetting), it raises EVENT_OBJECT_LIVEREGIONCHANGED at each new text.
+// Announcements through objects of their own: the announcers, statics that the status line (or
+// the Solutions list) covers, whose name is their text. Marked as polite live regions (Dynamic
+// Annotation of UI Automation's LiveSetting), they raise EVENT_OBJECT_LIVEREGIONCHANGED at each
+// new text.
 #include "ui/screen_reader/announcements.h"
-
-#include <windows.h>
 
 #include <cctype>
 
-#include "ui/screen_reader/annotations.h"
-#include "ui/resources/resource_ids.h"
 #include "ui/common/ui_state.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/annotations.h"
 
 namespace {
 
 const int ONE_MINUTE = 60;
 const int TEN_SECONDS = 10;
 
-HWND announcer()
+// "1 minute", "13 seconds"; nothing for 0.
+std::string countOf(int number, const char* unit)
 {
-    return GetDlgItem(mainWindow, IDC_ANNOUNCER);
+    if (number == 0) {
+        return "";
+    }
+    return std::to_string(number) + " " + unit + (number == 1 ? "" : "s");
 }
 
 } // namespace
 
-void prepareAnnouncer()
+void prepareAnnouncers(HWND window)
 {
-    annotateAsPoliteLiveRegion(announcer());
+    for (int id : {IDC_ANNOUNCER, IDC_TIME_ANNOUNCER, IDC_SOLUTIONS_ANNOUNCER}) {
+        HWND announcer = GetDlgItem(window, id);
+        if (announcer != nullptr) {
+            annotateAsPoliteLiveRegion(announcer);
+        }
+    }
 }
 
-void announce(const std::string& text)
+void announceThrough(HWND window, int announcerId, const std::string& text)
 {
-    HWND target = announcer();
+    HWND target = GetDlgItem(window, announcerId);
     if (target == nullptr) {
         return;
     }
@@ -38,28 +46,45 @@ void announce(const std::string& text)
     NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, target, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void announceStatus(const char* text)
+void announce(const std::string& text)
 {
-    std::string status = text;
+    announceThrough(mainWindow, IDC_ANNOUNCER, text);
+}
+
+void announceVerdict(const char* verdict, const std::string& word)
+{
+    std::string status = verdict;
     if (status.find_first_not_of(' ') != std::string::npos) {
-        announce(status);
+        announce((word.empty() ? std::string("No word") : upperCase(word)) + ": " + status);
     }
 }
 
 void announceFoundWord(const char* word, int count)
 {
-    std::string found = word;
-    for (char& letter : found) {
-        letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
-    }
-    announce(found + " found, " + std::to_string(count) + (count == 1 ? " word" : " words"));
+    announce(upperCase(word) + " found, " + std::to_string(count) + (count == 1 ? " word" : " words"));
 }
 
 void announceTimeLeft(int secondsLeft)
 {
     if (secondsLeft == ONE_MINUTE) {
-        announce("One minute left");
+        announceThrough(mainWindow, IDC_TIME_ANNOUNCER, "One minute left");
     } else if (secondsLeft == TEN_SECONDS) {
-        announce("Ten seconds left");
+        announceThrough(mainWindow, IDC_TIME_ANNOUNCER, "Ten seconds left");
     }
+}
+
+void announceTimeAskedFor(int secondsLeft)
+{
+    std::string minutes = countOf(secondsLeft / ONE_MINUTE, "minute");
+    std::string seconds = countOf(secondsLeft % ONE_MINUTE, "second");
+    std::string both = minutes.empty() || seconds.empty() ? minutes + seconds : minutes + " " + seconds;
+    announceThrough(mainWindow, IDC_TIME_ANNOUNCER, both + " left");
+}
+
+std::string upperCase(std::string word)
+{
+    for (char& letter : word) {
+        letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    }
+    return word;
 }

@@ -257,13 +257,16 @@ void nameControl(HWND dialog, int id, const std::string& name)
     SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(namedControlProc));
 }
 
-// Place 1 is the top row, which shows slot 9, the best score.
+// Named by rank, not by row: the rows are read from the top (slot 9) down, and the entries among
+// them are counted, so that the best entry is "Place 1" wherever its row is.
 void nameHighScoreFields(HWND dialog)
 {
-    for (int slot = 0; slot < HIGH_SCORE_SLOTS; ++slot) {
-        std::string place = "Place " + std::to_string(HIGH_SCORE_SLOTS - slot);
-        nameControl(dialog, IDC_SCORE_NAME_FIRST + 2 * slot, place + " name");
-        nameControl(dialog, IDC_SCORE_VALUE_FIRST + 2 * slot, place + " score");
+    int rank = 0;
+    for (int slot = HIGH_SCORE_SLOTS - 1; slot >= 0; --slot) {
+        bool hasEntry = slot < highScoreTable.highScoreCount;
+        std::string place = hasEntry ? "Place " + std::to_string(++rank) : std::string();
+        nameControl(dialog, IDC_SCORE_NAME_FIRST + 2 * slot, hasEntry ? place + " name" : "Empty row");
+        nameControl(dialog, IDC_SCORE_VALUE_FIRST + 2 * slot, hasEntry ? place + " score" : "Empty row");
     }
 }
 
@@ -279,5 +282,7 @@ void nameControls(HWND dialog, int templateId)
         nameControl(dialog, IDC_NAME_FIELD, "Your name");
     } else if (templateId == IDD_HIGH_SCORES) {
         nameHighScoreFields(dialog);
+    } else if (templateId == IDD_SOLUTIONS) {
+        nameControl(dialog, IDC_SOLUTIONS_LIST, "Words on this board");
     }
 }
