@@ -50,11 +50,23 @@ void sendLetterToWordField(MSG* message)
     message->hwnd = wordField;
 }
 
+// F2 deals a timed game and Shift+F2 an untimed one, with Ctrl and Alt up, once a press: a held
+// key's repeats deal nothing more. 0 for any other key.
+UINT dealingCommand(const MSG* message)
+{
+    const LPARAM REPEAT_FLAG = 1 << 30;
+    if (message->message != WM_KEYDOWN || message->wParam != VK_F2 || (message->lParam & REPEAT_FLAG) != 0 ||
+        GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
+        return 0;
+    }
+    return GetKeyState(VK_SHIFT) < 0 ? IDM_NEW_UNTIMED_GAME : IDM_NEW_GAME;
+}
+
 // Posted, so that the deal runs from the main window's own loop rather than inside the hook.
 bool takeMainWindowKey(MSG* message)
 {
-    if (message->message == WM_KEYDOWN && message->wParam == VK_F2) {
-        PostMessageA(mainWindow, WM_COMMAND, IDM_NEW_GAME, 0);
+    if (UINT deal = dealingCommand(message)) {
+        PostMessageA(mainWindow, WM_COMMAND, deal, 0);
         return true;
     }
     if (message->message == WM_CHAR && isLetter(message->wParam)) {
