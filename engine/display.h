@@ -25,10 +25,10 @@ void enableWordEntry(bool enabled);
 void startCountdownTimer();
 void stopCountdownTimer();
 
-// The closing box of a game, with the game's finished score, which the window offers to the
-// high-score table once the box is dismissed (at once, should the program end first).
-// Returns when the player has dismissed the box.
-void showClosingMessage(const char* text, int finishedScore);
+// The closing box of a game, with the game's finished score. When `offerScore` is set the window
+// offers it to the high-score table once the box is dismissed (at once, should the program end
+// first); an untimed game's score is never offered. Returns when the player has dismissed the box.
+void showClosingMessage(const char* text, int finishedScore, bool offerScore);
 
 // Ask for the board to be repainted once the current message has been handled.
 void requestBoardRepaint();
@@ -38,3 +38,6 @@ void showPicksCleared();
 
 // The command that shows the ended game's solutions: offered from the end of a game to the next.
 void enableSolutions(bool enabled);
+
+// The End Game command: offered while a game is running, from its deal to its end.
+void enableEndGame(bool enabled);

@@ -1,4 +1,4 @@
-// The life of a game: New Game, the one-second countdown, and the end of the time.
+// The life of a game: New Game, New Untimed Game, the one-second countdown, and the end of a game.
 #pragma once
 
 extern const char CLOSING_TITLE[];
@@ -6,8 +6,16 @@ extern const char CLOSING_TITLE[];
 // Deals and solves a fresh board, resets the words and the score, and starts the countdown.
 void startNewGame();
 
-// One second off the clock; at zero the game ends.
+// The same deal with no countdown: the time display reads "--:--" until the next timed game.
+void startUntimedGame();
+
+// One second off a timed game's clock; at zero the game ends. With no timed game running, a tick
+// does nothing.
 void countdownTick();
+
+// End Game: ends the running game at once, as the time running out does (a timed game's clock
+// shows 0:00). With no game running it does nothing.
+void endRunningGame();
 
 // Stops the countdown and entry, then tells the player the tally and hands the window the score.
 void endGame();

@@ -16,6 +16,11 @@ typedef char Board[TILE_COUNT];
 typedef char TileLetters[TILE_COUNT];
 typedef char PickGrid[TILE_COUNT];
 
+// The game being played: none before the first deal and from a game's end to the next deal, a
+// timed game of GAME_SECONDS, or an untimed one, which has no countdown and whose score never
+// enters the high scores. The countdown, End Game and the menu go by it.
+enum GameKind { NO_GAME, TIMED_GAME, UNTIMED_GAME };
+
 struct GameState {
     WordList dictionary;
     int dictionaryCount = 0;
@@ -30,7 +35,12 @@ struct GameState {
     TileLetters tileLetters = {};
     PickGrid picked = {};
 
+    GameKind gameKind = NO_GAME;
+    // Counts down in a timed game only: an untimed game keeps it at 0.
     int secondsLeft = 0;
+    // The time display reads "--:--", as an untimed game left it: the next timed game shows its
+    // full time at once instead of at its first tick.
+    bool untimedTimeShown = false;
     int score = 0;
     bool boardDealt = false;
     // Set once the program has begun to end: a tick posted before the timer stopped is ignored.

@@ -55,6 +55,7 @@ std::vector<std::string> expectedEvents(const std::string& typed, Verdict verdic
     if (path == SUBMIT_BUTTON) {
         events.push_back("focusField");
     }
+    events.push_back("picksCleared");
     return events;
 }
 

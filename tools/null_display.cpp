@@ -46,7 +46,7 @@ void stopCountdownTimer()
 {
 }
 
-void showClosingMessage(const char*, int)
+void showClosingMessage(const char*, int, bool)
 {
 }
 
@@ -59,5 +59,9 @@ void requestBoardRepaint()
 }
 
 void showPicksCleared()
+{
+}
+
+void enableEndGame(bool)
 {
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# A whole game with the keyboard alone, read from another program as a screen reader reads it: the
-# names, F2, the board from its cells' names, a word picked with the arrow keys and Space, a word
-# typed, the closing box and Enter Name answered with keys, High Scores by rank and the Solutions
-# list's name. (The Windows tests hear the events.)
+# Whole games with the keyboard alone, read from another program as a screen reader reads it: an
+# untimed game dealt with Shift+F2 and ended from the menu, its score kept out of the table; then
+# the names, F2, the board from its cells' names, a word picked with the arrow keys and Space, a
+# word typed, the closing box and Enter Name answered with keys, High Scores by rank and the
+# Solutions list's name. (The Windows tests hear the events.)
 set -eEu
 SCENARIO=keyboard-game
 # shellcheck source=lettro_session.sh
@@ -35,12 +36,37 @@ mkdir -p "$GAME_FOLDER"
 cp "$PROGRAM_FOLDER/Lettro.exe" "$PROGRAM_FOLDER/words.dic" "$GAME_FOLDER/"
 start_lettro "$GAME_FOLDER" Lettro.exe
 
-step "the controls' names; F2 deals, and the board's cells name the letters on screen in reading order"
+step "the controls' names"
 read_accessible Lettro
 expect_equal "$(accessible_name "$WORD_FIELD")/$(accessible_name "$STATUS_LINE")/$(accessible_name "$BOARD_CONTROL")" \
     "Word/Status/Board" "the names a screen reader reads"
+
+step "Shift+F2 deals an untimed game; a word typed; End Game (Alt+F, E) ends it, and no name is asked"
+press shift+F2
+wait_until 15 board_shown untimed || fail "no board on screen after Shift+F2"
+wait_for_text Lettro "$TIME_DISPLAY" "--:--"
+solve_board "$GAME_FOLDER/words.dic"
+type_text "$(head -n 1 "$SOLUTIONS" | tr A-Z a-z)"
+press Return
+wait_for_text Lettro "$SCORE_DISPLAY" 1
+choose_from_file_menu e
+wait_for_window Congratulations 10
+read_window Congratulations
+expect_text 65535 " You got 1 out of $SOLUTION_COUNT\nUntimed games do not enter the high scores." "closing box"
+sleep 1
+press Return
+wait_for_window_gone Congratulations 10
+read_window Lettro
+expect_text "$TIME_DISPLAY" "--:--" "time display after End Game"
+if probe windows | grep -q "	Enter Name\$"; then
+    fail "an \"Enter Name\" dialog opened for an untimed game"
+fi
+expect_no_file "$GAME_FOLDER/High Scores.dat" "after the untimed game"
+
+step "F2 deals a timed game, and the board's cells name the letters on screen in reading order"
+activate_main_window
 press F2
-wait_until 15 board_shown dealt || fail "no board on screen after F2"
+wait_until 15 board_shown dealt "$BOARD" || fail "no new board on screen after F2"
 read_accessible Lettro
 expect_equal "$(board_from_cells)" "$BOARD" "the board read from its cells' names"
 solve_board "$GAME_FOLDER/words.dic"

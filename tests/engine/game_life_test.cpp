@@ -36,9 +36,10 @@ TEST_F(GameLife, NewGameDealsSolvesResetsAndStartsTheCountdownInOrder)
     startNewGame();
     EXPECT_EQ(displayEvents,
               (std::vector<std::string>{"solutions:off", "clearFound", "repaint", "score:0", "entry:on",
-                                        "timer:start", "picksCleared"}));
+                                        "endGame:on", "timer:start", "picksCleared"}));
     EXPECT_EQ(solutionsText(), "AB BA ABBA AA");
     EXPECT_TRUE(gameState.boardDealt);
+    EXPECT_EQ(gameState.gameKind, TIMED_GAME);
     EXPECT_EQ(gameState.secondsLeft, 180);
     EXPECT_EQ(gameState.score, 0);
 }
@@ -59,8 +60,10 @@ TEST_F(GameLife, WholeGameCountsDownAndEndsOnTheHundredAndEightiethTick)
     EXPECT_TRUE(eventsStartingWith("closing:").empty());
     displayEvents.clear();
     tick(1);
-    EXPECT_EQ(displayEvents, (std::vector<std::string>{"time:0:00", "timer:stop", "entry:off", "solutions:on",
-                                                       "closing: You got 2 out of 4", "finishedScore:2"}));
+    EXPECT_EQ(displayEvents, (std::vector<std::string>{"time:0:00", "timer:stop", "entry:off", "endGame:off",
+                                                       "solutions:on", "closing: You got 2 out of 4",
+                                                       "finishedScore:2"}));
+    EXPECT_EQ(gameState.gameKind, NO_GAME);
 }
 
 TEST_F(GameLife, SolutionsAfterTheEndMarkTheWordsFoundInTime)
@@ -84,7 +87,45 @@ TEST_F(GameLife, TicksAfterTheEndShowNothingAndDoNotEndTheGameAgain)
     displayEvents.clear();
     tick(5);
     EXPECT_TRUE(displayEvents.empty());
-    EXPECT_EQ(gameState.secondsLeft, -5);
+    EXPECT_EQ(gameState.secondsLeft, 0);
+}
+
+// A stray tick after End Game, and End Game again, change nothing.
+TEST_F(GameLife, EndGameEndsATimedGameAtOnceAndOffersItsScore)
+{
+    startNewGame();
+    handIn("ab");
+    tick(10);
+    displayEvents.clear();
+    endRunningGame();
+    EXPECT_EQ(displayEvents, (std::vector<std::string>{"time:0:00", "timer:stop", "entry:off", "endGame:off",
+                                                       "solutions:on", "closing: You got 1 out of 4",
+                                                       "finishedScore:1"}));
+    displayEvents.clear();
+    tick(1);
+    endRunningGame();
+    EXPECT_TRUE(displayEvents.empty());
+    EXPECT_EQ(gameState.secondsLeft, 0);
+}
+
+TEST_F(GameLife, UntimedGameHasNoCountdownAndItsScoreIsNeverOffered)
+{
+    startNewGame();
+    displayEvents.clear();
+    startUntimedGame();
+    EXPECT_EQ(displayEvents, (std::vector<std::string>{"solutions:off", "clearFound", "repaint", "score:0", "entry:on",
+                                                       "endGame:on", "timer:stop", "time:--:--", "picksCleared"}));
+    handIn("ab");
+    displayEvents.clear();
+    tick(200);
+    EXPECT_TRUE(displayEvents.empty());
+    EXPECT_EQ(gameState.secondsLeft, 0);
+    EXPECT_EQ(gameState.gameKind, UNTIMED_GAME);
+    endRunningGame();
+    EXPECT_EQ(displayEvents,
+              (std::vector<std::string>{"timer:stop", "entry:off", "endGame:off", "solutions:on",
+                                        "closing: You got 1 out of 4\r\nUntimed games do not enter the high scores.",
+                                        "unofferedScore:1"}));
 }
 
 TEST_F(GameLife, LeavingStopsTheCountdownAndATickAlreadyPostedEndsNoGame)

@@ -82,13 +82,13 @@ void stopCountdownTimer()
     displayEvents.push_back("timer:stop");
 }
 
-void showClosingMessage(const char* text, int finishedScore)
+void showClosingMessage(const char* text, int finishedScore, bool offerScore)
 {
     displayEvents.push_back(std::string("closing:") + text);
     if (whileClosingMessageShown) {
         whileClosingMessageShown();
     }
-    displayEvents.push_back("finishedScore:" + std::to_string(finishedScore));
+    displayEvents.push_back((offerScore ? "finishedScore:" : "unofferedScore:") + std::to_string(finishedScore));
 }
 
 void enableSolutions(bool enabled)
@@ -104,4 +104,9 @@ void requestBoardRepaint()
 void showPicksCleared()
 {
     displayEvents.push_back("picksCleared");
+}
+
+void enableEndGame(bool enabled)
+{
+    displayEvents.push_back(enabled ? "endGame:on" : "endGame:off");
 }

@@ -74,6 +74,11 @@ class MainWindow : public ::testing::Test {
         clickButton(dialog, IDC_SUBMIT);
     }
 
+    bool menuGrayed(int id)
+    {
+        return (GetMenuState(GetMenu(dialog), static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED) != 0;
+    }
+
     LRESULT foundCount()
     {
         return SendDlgItemMessageA(dialog, IDC_FOUND_WORDS, LB_GETCOUNT, 0, 0);
@@ -271,8 +276,11 @@ TEST_F(MainWindow, TheTimeKeyTellsTheTimeLeft)
         pressKeyWith(VK_CONTROL, 'T');
         heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
     }
+    command(IDM_NEW_UNTIMED_GAME);
+    pressKeyWith(VK_CONTROL, 'T');
+    heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
     EXPECT_EQ(heard, (std::vector<std::string>{"No game running", "2 minutes 13 seconds left", "1 minute 1 second left",
-                                               "59 seconds left"}));
+                                               "59 seconds left", "Untimed game"}));
 }
 
 TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
@@ -292,6 +300,93 @@ TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
     EXPECT_EQ(savedTable(), scoreLine("Zoe", 1)) << "saved as soon as it is entered";
     EXPECT_EQ(GetFocus(), control(IDC_BOARD)) << "the focus lands on a control";
     EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat.lock"), "<missing>") << "the lock goes with the save";
+}
+
+// ---- End Game, and the untimed game ----
+
+// Ctrl+Shift+F2 deals nothing; Shift+F2 an untimed game, which no tick ends; F2 then a timed one.
+TEST_F(MainWindow, UntimedGameOutlastsEveryTickUntilF2DealsATimedOne)
+{
+    SetFocus(control(IDC_FOUND_WORDS));
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    pressKey(VK_F2, true);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_FALSE(gameState.boardDealt) << "Ctrl+Shift+F2 deals nothing";
+    pressKey(VK_F2, true);
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "--:--");
+    EXPECT_FALSE(KillTimer(dialog, COUNTDOWN_TIMER_ID)) << "no countdown runs";
+    typeAndSubmit(tileWord());
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_F2, 0x40000001);
+    for (int count = 0; count < 200; ++count) {
+        PostMessageA(dialog, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
+    }
+    pumpMessages();
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1") << "a held F2's repeat deals nothing";
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "--:--");
+    EXPECT_EQ(gameState.secondsLeft, 0);
+    EXPECT_TRUE(IsWindowEnabled(control(IDC_WORD_FIELD))) << "the game runs on";
+    pressKey(VK_F2);
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "3:00") << "at once, over the untimed game's --:--";
+    tick(1);
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "2:59");
+    tick(178);
+    answerNextMessageBox();
+    tick(1);
+    EXPECT_TRUE(lastAnsweredBox().seen);
+    EXPECT_FALSE(IsWindowEnabled(control(IDC_WORD_FIELD)));
+}
+
+// Grayed before the first game and while the closing box is shown; a stray tick then changes nothing.
+TEST_F(MainWindow, EndGameEndsATimedGameAndOffersItsScore)
+{
+    EXPECT_TRUE(menuGrayed(IDM_END_GAME)) << "before the first game";
+    command(IDM_NEW_GAME);
+    typeAndSubmit(tileWord());
+    tick(10);
+    bool grayedUnderTheBox = false;
+    answerNextMessageBox(IDOK, [this, &grayedUnderTheBox] { grayedUnderTheBox = menuGrayed(IDM_END_GAME); });
+    command(IDM_END_GAME);
+    EXPECT_EQ(lastAnsweredBox().text, " You got 1 out of " + std::to_string(gameState.solutionCount));
+    EXPECT_TRUE(grayedUnderTheBox);
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "0:00");
+    EXPECT_FALSE(KillTimer(dialog, COUNTDOWN_TIMER_ID)) << "the countdown has stopped";
+    HWND enterName = FindWindowA(nullptr, "Enter Name");
+    ASSERT_NE(enterName, nullptr) << "a score of 1 earns a place in the empty table";
+    clickButton(enterName, IDC_NAME_OK);
+    PostMessageA(dialog, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
+    command(IDM_END_GAME);
+    EXPECT_EQ(controlText(dialog, IDC_TIME_DISPLAY), "0:00");
+    EXPECT_EQ(answeredBoxCount(), 1) << "neither the tick nor End Game ends the game again";
+}
+
+// A score that would earn a place in the empty table is neither asked a name for nor entered
+// when the program ends, by Exit or while the box is shown at the session's end.
+TEST_F(MainWindow, UntimedGameEndedEntersNoScore)
+{
+    for (UINT leaving : {static_cast<UINT>(WM_COMMAND), static_cast<UINT>(WM_ENDSESSION)}) {
+        ShowWindow(dialog, SW_SHOW);
+        gameState.leaving = false; // the same window, as if the program had started again
+        command(IDM_NEW_UNTIMED_GAME);
+        typeAndSubmit(tileWord());
+        answerNextMessageBox(IDOK, [this, leaving] {
+            if (leaving == WM_ENDSESSION) {
+                SendMessageA(dialog, WM_ENDSESSION, TRUE, 0);
+            }
+        });
+        command(IDM_END_GAME);
+        EXPECT_EQ(lastAnsweredBox().text, " You got 1 out of " + std::to_string(gameState.solutionCount) +
+                                              "\r\nUntimed games do not enter the high scores.");
+        EXPECT_FALSE(menuGrayed(IDM_SOLUTIONS));
+        EXPECT_EQ(FindWindowA(nullptr, "Enter Name"), nullptr);
+        if (leaving == WM_COMMAND) {
+            command(IDM_EXIT);
+        }
+        EXPECT_EQ(savedTable(), "<missing>") << "leaving by message " << leaving;
+    }
 }
 
 // ---- the program ending early: a finished score is entered first, once ----

@@ -240,6 +240,8 @@ TEST(Templates, MainMenu)
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(describeMenu(menu), "&File\n"
                                   "  &New Game\tF2 40000\n"
+                                  "  New &Untimed Game\tShift+F2 40006\n"
+                                  "  &End Game 40007 grayed\n"
                                   "  &High Scores 40003\n"
                                   "  &Solutions 40005 grayed\n"
                                   "  E&xit 40001\n"

@@ -97,14 +97,16 @@ void stopCountdownTimer()
 }
 
 // No owner: the main window stays usable while the box is shown, so the program can even end
-// meanwhile; the score is held meanwhile so that an ending enters it.
-void showClosingMessage(const char* text, int finishedScore)
+// meanwhile; an offered score is held meanwhile so that an ending enters it.
+void showClosingMessage(const char* text, int finishedScore, bool offerScore)
 {
-    std::size_t held = holdFinishedScore(finishedScore);
+    std::size_t held = offerScore ? holdFinishedScore(finishedScore) : 0;
     guardKeysFromNow();
     MessageBoxA(nullptr, text, CLOSING_TITLE, MB_OK);
     endKeyGuard();
-    offerHeldScore(held);
+    if (offerScore) {
+        offerHeldScore(held);
+    }
     // From the board the player can read the ended board and press F2.
     if (!anyChildDialogOpen()) {
         focusBoard();
@@ -118,6 +120,11 @@ void enableSolutions(bool enabled)
         clearSolutionPath();
     }
     EnableMenuItem(GetMenu(mainWindow), IDM_SOLUTIONS, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void enableEndGame(bool enabled)
+{
+    EnableMenuItem(GetMenu(mainWindow), IDM_END_GAME, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 void showPicksCleared()

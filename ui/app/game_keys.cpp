@@ -2,7 +2,6 @@
 // which runs the main window, never calls TranslateAccelerator), and its rules.
 #include "ui/app/game_keys.h"
 
-#include "engine/game_state.h"
 #include "ui/common/ui_state.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
@@ -68,11 +67,6 @@ bool isRepeat(const MSG* message)
     return (message->lParam & REPEAT_BIT) != 0;
 }
 
-// Between a game's deal and its end.
-bool isGameRunning()
-{
-    return gameState.boardDealt && gameState.secondsLeft > 0;
-}
 
 // Ctrl+T, in the main window and in its child dialogs, once per press.
 bool takeTimeKey(const MSG* message)
@@ -81,11 +75,7 @@ bool takeTimeKey(const MSG* message)
         return false;
     }
     if (!isRepeat(message)) {
-        if (isGameRunning()) {
-            announceTimeAskedFor(gameState.secondsLeft);
-        } else {
-            announceThrough(mainWindow, IDC_TIME_ANNOUNCER, "No game running");
-        }
+        announceTimeAskedFor();
     }
     return true;
 }
@@ -121,12 +111,22 @@ void sendLetterToWordField(MSG* message)
     message->hwnd = wordField;
 }
 
+// F2 deals a timed game and Shift+F2 an untimed one, with Ctrl and Alt up; 0 for other F2s.
+UINT dealingCommand()
+{
+    if (isPressed(VK_CONTROL) || isPressed(VK_MENU)) {
+        return 0;
+    }
+    return isPressed(VK_SHIFT) ? IDM_NEW_UNTIMED_GAME : IDM_NEW_GAME;
+}
+
 // Posted, so that the deal runs from the main window's own loop rather than inside the hook.
 bool takeMainWindowKey(MSG* message)
 {
     if (message->message == WM_KEYDOWN && message->wParam == VK_F2) {
-        if (!isRepeat(message)) {
-            PostMessageA(mainWindow, WM_COMMAND, IDM_NEW_GAME, 0);
+        UINT deal = isRepeat(message) ? 0 : dealingCommand();
+        if (deal != 0) {
+            PostMessageA(mainWindow, WM_COMMAND, deal, 0);
         }
         return true;
     }

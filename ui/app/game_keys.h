@@ -1,6 +1,6 @@
-// The thread's key hook: the keys that no dialog manager handles (F2 deals, a letter typed away
-// from the word field goes into it, and for a moment after a game's end no key counts), and the
-// open child dialogs' keyboard.
+// The thread's key hook: the keys that no dialog manager handles (F2 and Shift+F2 deal, Ctrl+T
+// tells the time, a letter typed away from the word field goes into it, and after a game's end no
+// key counts until a pause), and the open child dialogs' keyboard.
 #pragma once
 
 #include <windows.h>

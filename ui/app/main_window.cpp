@@ -73,6 +73,12 @@ INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
     case IDM_NEW_GAME:
         startNewGame();
         return FALSE;
+    case IDM_NEW_UNTIMED_GAME:
+        startUntimedGame();
+        return FALSE;
+    case IDM_END_GAME:
+        endRunningGame();
+        return FALSE;
     case IDM_EXIT:
         leaveProgram(hwnd);
         return TRUE;

@@ -57,6 +57,8 @@
 #define IDM_HIGH_SCORES 40003
 #define IDM_HELP 40004
 #define IDM_SOLUTIONS 40005
+#define IDM_NEW_UNTIMED_GAME 40006
+#define IDM_END_GAME 40007
 
 // Tile bitmaps "A" to "Z" in alphabetical order: TILE_BITMAP_FIRST + the letter's place
 #define TILE_BITMAP_FIRST 10001

@@ -6,6 +6,7 @@
 
 #include <cctype>
 
+#include "engine/game_state.h"
 #include "ui/common/ui_state.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/screen_reader/annotations.h"
@@ -73,12 +74,17 @@ void announceTimeLeft(int secondsLeft)
     }
 }
 
-void announceTimeAskedFor(int secondsLeft)
+void announceTimeAskedFor()
 {
-    std::string minutes = countOf(secondsLeft / ONE_MINUTE, "minute");
-    std::string seconds = countOf(secondsLeft % ONE_MINUTE, "second");
-    std::string both = minutes.empty() || seconds.empty() ? minutes + seconds : minutes + " " + seconds;
-    announceThrough(mainWindow, IDC_TIME_ANNOUNCER, both + " left");
+    std::string told = "No game running";
+    if (gameState.gameKind == UNTIMED_GAME) {
+        told = "Untimed game";
+    } else if (gameState.gameKind == TIMED_GAME) {
+        std::string minutes = countOf(gameState.secondsLeft / ONE_MINUTE, "minute");
+        std::string seconds = countOf(gameState.secondsLeft % ONE_MINUTE, "second");
+        told = (minutes.empty() || seconds.empty() ? minutes + seconds : minutes + " " + seconds) + " left";
+    }
+    announceThrough(mainWindow, IDC_TIME_ANNOUNCER, told);
 }
 
 std::string upperCase(std::string word)

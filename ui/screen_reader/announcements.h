@@ -29,8 +29,9 @@ void announceFoundWord(const char* word, int count);
 // "One minute left" and "Ten seconds left", as the countdown reaches them.
 void announceTimeLeft(int secondsLeft);
 
-// "2 minutes 13 seconds left": the time asked for, on the time announcer.
-void announceTimeAskedFor(int secondsLeft);
+// The time asked for, on the time announcer: "2 minutes 13 seconds left", "Untimed game", or
+// "No game running" before the first game and from a game's end.
+void announceTimeAskedFor();
 
 // The word in capitals, as announcements spell it.
 std::string upperCase(std::string word);
