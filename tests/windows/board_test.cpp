@@ -1,6 +1,8 @@
 // The board on screen: painted from the tile images after a deal, and picked with the mouse.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/deal.h"
 #include "engine/solver.h"
 #include "engine/game_state.h"
@@ -228,7 +230,15 @@ TEST_F(Board, MarksTakeTheSystemsHighlightUnderHighContrast)
     UpdateWindow(dialog);
     COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     unsigned frame = GetRValue(highlight) << 16 | GetGValue(highlight) << 8 | GetBValue(highlight);
-    EXPECT_EQ(screenSquare(dialog, 70, 70)[30 * 60], frame) << "the left edge of the frame";
+    std::vector<unsigned> square = screenSquare(dialog, 70, 70);
+    EXPECT_EQ(square[30 * 60], frame) << "the left edge of the frame";
+    COLORREF text = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    unsigned number = GetRValue(text) << 16 | GetGValue(text) << 8 | GetBValue(text);
+    int numberPixels = 0;
+    for (int y = 0; y < 15; ++y) {
+        numberPixels += static_cast<int>(std::count(square.begin() + y * 60, square.begin() + y * 60 + 19, number));
+    }
+    EXPECT_GT(numberPixels, 5) << "the place's number stands in the highlight's text colour on the badge";
     highContrastOn = false;
 }
 
@@ -239,8 +249,13 @@ TEST_F(Board, TabGoesRoundTheWordFieldSubmitTheBoardAndTheList)
     newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
     ASSERT_EQ(GetFocus(), control(IDC_WORD_FIELD));
     for (int id : {IDC_SUBMIT, IDC_BOARD, IDC_FOUND_WORDS, IDC_WORD_FIELD}) {
+        watchEvents(EVENT_OBJECT_FOCUS);
         pressKey(VK_TAB);
         EXPECT_EQ(GetFocus(), control(id)) << "Tab to control " << id;
+        if (id == IDC_BOARD) {
+            std::vector<std::string> heard = watchedNames();
+            EXPECT_EQ(heard.empty() ? "" : heard.back(), "A, row 1, column 1") << "the reader moves on to the cell";
+        }
     }
     pressKey(VK_TAB, true);
     EXPECT_EQ(GetFocus(), control(IDC_FOUND_WORDS)) << "Shift+Tab goes back";
@@ -278,6 +293,12 @@ TEST_F(Board, FocusMarkSitsOnExactlyOneTileAndFollowsTheArrows)
     EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{1}) << "reading order: B";
     pressKey(VK_DOWN);
     EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{5}) << "reading order: F";
+    for (WPARAM key : {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN}) {
+        pressKey(key);
+    }
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{15}) << "stopped at the right and bottom edges: P";
+    pressKey(VK_SPACE);
+    EXPECT_EQ(field(), "P");
 }
 
 TEST_F(Board, FocusMarkLeavesWithTheFocusAndComesBackWithIt)
@@ -308,6 +329,10 @@ TEST_F(Board, TileRepaintedUnderTheFocusMarkKeepsExactlyOneMark)
 
 TEST_F(Board, LetterTypedAwayFromTheWordFieldLandsInIt)
 {
+    SetFocus(control(IDC_FOUND_WORDS));
+    typeKeys("b");
+    EXPECT_EQ(field(), "") << "before the first deal the greyed field takes no letter";
+    EXPECT_EQ(GetFocus(), control(IDC_FOUND_WORDS));
     newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
     pressMouseAt(dialog, 80, 80);
     for (int id : {IDC_SUBMIT, IDC_BOARD, IDC_FOUND_WORDS}) {
@@ -405,7 +430,18 @@ TEST_F(Board, PickedCellIsSelectedAndTheMarkedCellHasTheFocus)
     row->accHitTest(corner.x + 150, corner.y + 30, &hit);
     EXPECT_EQ(hit.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(hit.pdispVal)) : "", "G, row 2, column 3");
     VariantClear(&hit);
+    for (IAccessible* from : {table, row}) {
+        VARIANT last;
+        from->accNavigate(NAVDIR_LASTCHILD, self(), &last);
+        EXPECT_EQ(last.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(last.pdispVal)) : "",
+                  from == table ? "Row 4: M N O P" : "H, row 2, column 4");
+        VariantClear(&last);
+    }
     VariantClear(&found);
+    SetFocus(control(IDC_WORD_FIELD));
+    VARIANT elsewhere;
+    EXPECT_EQ(table->get_accFocus(&elsewhere), S_FALSE) << "no cell has the focus while the word field has it";
+    EXPECT_EQ(elsewhere.vt, VT_EMPTY);
     focused->Release();
     focus.pdispVal->Release();
     for (IAccessible* cell : cells) {

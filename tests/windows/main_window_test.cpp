@@ -86,7 +86,8 @@ class MainWindow : public ::testing::Test {
 
     // The game's last tick, with `early` pressing Enter on the closing box at 0.3 s and another
     // Enter at `lateMs`.
-    void pressEnterTwiceOnTheClosingBox(TIMERPROC early, UINT lateMs);
+    // `keyWaiting`: an Enter typed just before the box appeared still waits in the queue.
+    void pressEnterTwiceOnTheClosingBox(TIMERPROC early, UINT lateMs, bool keyWaiting = false);
 
     // A game of one word played to its end; the closing box is answered with `whileBoxShown` run.
     void finishGameScoringOne(std::function<void()> whileBoxShown = nullptr)
@@ -478,6 +479,13 @@ TEST_F(MainWindow, LeavingStopsTheClockSoNoGameEndsMeanwhile)
 
 TEST_F(MainWindow, F2Deals)
 {
+    command(IDM_HIGH_SCORES);
+    HWND scores = FindWindowA(nullptr, "High Scores");
+    ASSERT_NE(scores, nullptr);
+    PostMessageA(control(IDC_FOUND_WORDS), WM_KEYDOWN, VK_F2, 1);
+    pumpMessages();
+    EXPECT_FALSE(gameState.boardDealt) << "no deal behind a dialog, though the key reached the main window";
+    clickButton(scores, IDOK);
     SetFocus(control(IDC_FOUND_WORDS));
     pressKey(VK_F2);
     pumpMessages();
@@ -509,10 +517,14 @@ void CALLBACK closeTheClosingBox(HWND, UINT, UINT_PTR timer, DWORD)
     PostMessageA(FindWindowA(nullptr, "Congratulations"), WM_COMMAND, IDOK, 0);
 }
 
-void MainWindow::pressEnterTwiceOnTheClosingBox(TIMERPROC early, UINT lateMs)
+void MainWindow::pressEnterTwiceOnTheClosingBox(TIMERPROC early, UINT lateMs, bool keyWaiting)
 {
     command(IDM_NEW_GAME);
     tick(179);
+    if (keyWaiting) {
+        PostMessageA(control(IDC_WORD_FIELD), WM_KEYDOWN, VK_RETURN, 1);
+        Sleep(20);
+    }
     closingBoxShownAtEnter.clear();
     stopAnsweringMessageBoxes();
     UINT_PTR timers[] = {SetTimer(nullptr, 0, 300, early), SetTimer(nullptr, 0, lateMs, pressEnterOnTheClosingBox),
@@ -536,6 +548,31 @@ TEST_F(MainWindow, KeyTypedInsideTheGuardIsDroppedEvenWhenReadAfterIt)
 {
     pressEnterTwiceOnTheClosingBox(pressEnterThenHoldTheQueue, 1150);
     EXPECT_EQ(closingBoxShownAtEnter, (std::vector<bool>{true, true})) << "the box outlived the Enter read late";
+    pressEnterTwiceOnTheClosingBox(pressEnterOnTheClosingBox, 1100, true);
+    EXPECT_EQ(closingBoxShownAtEnter, (std::vector<bool>{true, true}))
+        << "an Enter typed before the box appeared neither acts nor ends the guard";
+}
+
+TEST_F(MainWindow, EnterNameGuardsAgainstTheNextEnterMeantForTheClosingBox)
+{
+    command(IDM_NEW_GAME);
+    typeAndSubmit(tileWord());
+    tick(179);
+    stopAnsweringMessageBoxes();
+    UINT_PTR timers[] = {SetTimer(nullptr, 0, 1100, pressEnterOnTheClosingBox),
+                         SetTimer(nullptr, 0, 1300, pressEnterOnTheClosingBox),
+                         SetTimer(nullptr, 0, 3000, closeTheClosingBox)};
+    tick(1);
+    for (int wait = 0; wait < 40; ++wait) {
+        Sleep(20);
+        pumpMessages();
+    }
+    for (UINT_PTR timer : timers) {
+        KillTimer(nullptr, timer);
+    }
+    HWND enterName = FindWindowA(nullptr, "Enter Name");
+    EXPECT_NE(enterName, nullptr) << "the second Enter, 0.2 s after Enter Name appeared, pressed no OK";
+    EXPECT_EQ(highScoreTable.highScoreCount, 0);
 }
 
 TEST_F(MainWindow, FirstKeyAfterAPauseActsAndSoDoTheKeysRightAfterIt)

@@ -360,8 +360,12 @@ HWINEVENTHOOK eventHook = nullptr;
 std::vector<std::string> eventNames;
 std::vector<DWORD> eventCodes;
 
-void CALLBACK recordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
+// An event still queued for a hook that an earlier watch set up is not this watch's.
+void CALLBACK recordEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
 {
+    if (hook != eventHook) {
+        return;
+    }
     eventCodes.push_back(event);
     IAccessible* source = nullptr;
     VARIANT which;
