@@ -24,9 +24,10 @@ const DWORD SESSION_END_SAVE_PAUSE_MS = 200;
 // Kept back from the lock's wait for the save itself, which takes milliseconds.
 const DWORD SESSION_END_SAVE_ALLOWANCE_MS = 250;
 
-DWORD timeLeftOfSessionEnd(DWORD started)
+// Only the difference of two tick counts is taken: the count wraps after 49.7 days.
+DWORD timeLeftOfSessionEnd(DWORD started, DWORD now)
 {
-    DWORD spent = GetTickCount() - started;
+    DWORD spent = now - started;
     return spent < SESSION_END_DEADLINE_MS ? SESSION_END_DEADLINE_MS - spent : 0;
 }
 
@@ -83,13 +84,20 @@ void leaveAtSessionEnd(HWND mainDialog)
     stopCountdownForLeaving();
     enterOwedScores();
     // Another program may hold the file for a moment: tried again while the deadline allows.
-    for (;;) {
-        DWORD left = timeLeftOfSessionEnd(started);
-        DWORD lockWait = left > SESSION_END_SAVE_ALLOWANCE_MS ? left - SESSION_END_SAVE_ALLOWANCE_MS : 0;
-        if (left == 0 || saveHighScores(lockWait) == 0 || timeLeftOfSessionEnd(started) <= SESSION_END_SAVE_PAUSE_MS) {
-            break;
-        }
+    while (saveHighScores(sessionEndLockWait(started, GetTickCount())) != 0 &&
+           sessionEndAllowsAnotherTry(started, GetTickCount())) {
         Sleep(SESSION_END_SAVE_PAUSE_MS);
     }
     EndDialog(mainDialog, 0);
+}
+
+DWORD sessionEndLockWait(DWORD started, DWORD now)
+{
+    DWORD left = timeLeftOfSessionEnd(started, now);
+    return left > SESSION_END_SAVE_ALLOWANCE_MS ? left - SESSION_END_SAVE_ALLOWANCE_MS : 0;
+}
+
+bool sessionEndAllowsAnotherTry(DWORD started, DWORD now)
+{
+    return timeLeftOfSessionEnd(started, now) > SESSION_END_SAVE_PAUSE_MS + SESSION_END_SAVE_ALLOWANCE_MS;
 }

@@ -10,6 +10,7 @@
 #include "scores/high_score_table.h"
 #include "ui/main_window.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/score_keeping.h"
 #include "ui/system_library.h"
 #include "ui/ui_state.h"
 #include "ui/window_colours.h"
@@ -522,6 +523,29 @@ TEST(Leaving, SaveThatFailsTellsThePlayerWhichFileAndWhy)
               "<missing>");
     RemoveDirectoryA((workingFolder() + "\\High Scores.dat").c_str());
     DestroyWindow(dialog);
+}
+
+// A save that keeps failing at the session's end is tried again every pause while its 2 s last,
+// never after, and each try's wait for the lock ends within them: also when the tick count wraps
+// meanwhile, after 49.7 days of running. Read on a clock of the test's own, so nothing waits.
+TEST(Leaving, SessionEndTriesAFailingSaveAgainOnlyWithinItsTwoSeconds)
+{
+    const DWORD DEADLINE_MS = 2000, PAUSE_MS = 200;
+    for (DWORD started : {DWORD(60000), DWORD(0xFFFFFF00)}) {
+        int tries = 1;
+        for (DWORD now = started; sessionEndAllowsAnotherTry(started, now) && tries < 100; now += PAUSE_MS) {
+            ++tries;
+        }
+        EXPECT_GE(tries, 2) << "a save that fails at once is tried again";
+        EXPECT_LE(tries, static_cast<int>(DEADLINE_MS / PAUSE_MS)) << "started at " << started;
+        for (DWORD spent = 0; spent < DEADLINE_MS; spent += 100) {
+            EXPECT_LE(spent + sessionEndLockWait(started, started + spent), DEADLINE_MS) << "after " << spent << " ms";
+        }
+        for (DWORD late : {DEADLINE_MS, DEADLINE_MS + 1, DWORD(5000), DWORD(0x7FFFFFFF)}) {
+            EXPECT_FALSE(sessionEndAllowsAnotherTry(started, started + late)) << "after " << late << " ms";
+            EXPECT_EQ(sessionEndLockWait(started, started + late), 0u) << "after " << late << " ms";
+        }
+    }
 }
 
 // A DLL of that name in the working folder, where LoadLibrary would look, is not the system's.
