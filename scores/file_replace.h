@@ -42,3 +42,7 @@ unsigned long currentProcessId();
 // be made at all (a folder that cannot be written).
 void lockScoresFile(const char* lockName, unsigned long waitMs);
 void unlockScoresFile();
+
+// Whether the lock file `lockName`, which could not be taken with `error`, is held by another
+// copy, which lets go within moments: only such a lock is waited for.
+bool isLockHeldByAnother(const char* lockName, unsigned long error);

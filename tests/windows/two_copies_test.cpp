@@ -1,9 +1,10 @@
-// Two real copies of Lettro.exe in one folder, each naming its score at the same moment.
+// Copies of Lettro in one folder: two real ones naming their scores at once, and the lock they share.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "engine/game_life.h"
+#include "scores/file_replace.h"
 #include "ui/resources/resource_ids.h"
 #include "windows_test_support.h"
 
@@ -136,6 +137,21 @@ TEST(TwoCopies, NamesEnteredAtOneMomentInOneFolderAreBothKeptWithoutABox)
     RemoveDirectoryA((folder + "\\High Scores.dat.new").c_str());
     endCopy(first);
     endCopy(second);
+}
+
+// Access denied on the lock file comes from another copy's lock while that file is there (a
+// scanner holds it as it is deleted), and is waited for; in a folder where no file can be made it
+// comes with no file there, where waiting would only freeze the game.
+TEST(TwoCopies, LockRefusedWithAccessDeniedIsWaitedForOnlyWhileItsFileIsThere)
+{
+    prepareWorkingFolder();
+    std::string lock = workingFolder() + "\\High Scores.dat.lock";
+    EXPECT_FALSE(isLockHeldByAnother(lock.c_str(), ERROR_ACCESS_DENIED)) << "no lock file there";
+    writeBytes(lock, "");
+    EXPECT_TRUE(isLockHeldByAnother(lock.c_str(), ERROR_ACCESS_DENIED)) << "the lock file there";
+    EXPECT_TRUE(isLockHeldByAnother(lock.c_str(), ERROR_SHARING_VIOLATION));
+    EXPECT_FALSE(isLockHeldByAnother(lock.c_str(), ERROR_PATH_NOT_FOUND));
+    DeleteFileA(lock.c_str());
 }
 
 } // namespace
