@@ -21,6 +21,14 @@ unsigned long systemError()
     return error != 0 ? error : FAILURE_WITHOUT_CODE;
 }
 
+const DWORD REPLACE_PAUSE_MS = 50;
+
+// What another program's open handle on the target answers a replacement with.
+bool isMomentaryRefusal(unsigned long error)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
+
 } // namespace
 
 void clearLibraryError()
@@ -46,8 +54,17 @@ unsigned long flushToDisk(std::FILE* file)
 
 unsigned long replaceFile(const char* replacement, const char* target)
 {
-    return MoveFileExA(replacement, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0 ? 0
-                                                                                                     : systemError();
+    DWORD started = GetTickCount();
+    for (;;) {
+        if (MoveFileExA(replacement, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+            return 0;
+        }
+        unsigned long error = systemError();
+        if (!isMomentaryRefusal(error) || GetTickCount() - started >= REPLACE_RETRY_MS) {
+            return error;
+        }
+        Sleep(REPLACE_PAUSE_MS);
+    }
 }
 
 bool isMissingFileError(unsigned long error)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/game_life.h"
+#include "scores/file_replace.h"
 #include "scores/high_score_table.h"
 #include "ui/child_dialogs.h"
 #include "ui/enter_name_dialog.h"
@@ -21,8 +22,9 @@ std::vector<int> heldScores;
 // is holding the shutdown up: the whole save, waiting included, ends within 2 s.
 const DWORD SESSION_END_DEADLINE_MS = 2000;
 const DWORD SESSION_END_SAVE_PAUSE_MS = 200;
-// Kept back from the lock's wait for the save itself, which takes milliseconds.
-const DWORD SESSION_END_SAVE_ALLOWANCE_MS = 250;
+// Kept back from the lock's wait for the save itself: its replacement of the file may be tried
+// again for a second, and the rest takes milliseconds.
+const DWORD SESSION_END_SAVE_ALLOWANCE_MS = REPLACE_RETRY_MS + 250;
 
 // Only the difference of two tick counts is taken: the count wraps after 49.7 days.
 DWORD timeLeftOfSessionEnd(DWORD started, DWORD now)
