@@ -24,8 +24,11 @@ unsigned long flushToDisk(std::FILE* file);
 
 // Replaces `target` with `replacement` (rename natively, MoveFileExA under Windows), and
 // natively records the new name on the disk too, by syncing the target's folder. Returns the
-// error code.
+// error code. Windows refuses to replace a file that another program has open (another copy
+// reading it, a scanner, a backup) with a sharing violation or access denied; such a refusal is
+// tried again for up to REPLACE_RETRY_MS before it is reported, as the reader lets go in moments.
 unsigned long replaceFile(const char* replacement, const char* target);
+constexpr unsigned long REPLACE_RETRY_MS = 1000;
 
 // Whether an error code from opening a file means that there is no such file (as opposed to one
 // that exists but cannot be opened now).
@@ -42,3 +45,7 @@ unsigned long currentProcessId();
 // be made at all (a folder that cannot be written).
 void lockScoresFile(const char* lockName, unsigned long waitMs);
 void unlockScoresFile();
+
+// Whether the lock file `lockName`, which could not be taken with `error`, is held by another
+// copy, which lets go within moments: only such a lock is waited for.
+bool isLockHeldByAnother(const char* lockName, unsigned long error);

@@ -74,7 +74,7 @@ void lockScoresFile(const char* lockName, unsigned long waitMs)
     lockDescriptor = open(lockName, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     for (unsigned long waited = 0; lockDescriptor >= 0 && flock(lockDescriptor, LOCK_EX | LOCK_NB) != 0;
          waited += LOCK_PAUSE_MS) {
-        if (errno != EWOULDBLOCK || waited >= waitMs) {
+        if (!isLockHeldByAnother(lockName, static_cast<unsigned long>(errno)) || waited >= waitMs) {
             close(lockDescriptor);
             lockDescriptor = -1;
             return;
@@ -89,4 +89,11 @@ void unlockScoresFile()
         close(lockDescriptor);
         lockDescriptor = -1;
     }
+}
+
+// flock refuses a lock that another descriptor holds with EWOULDBLOCK; any other error (a folder
+// in which no file can be made) would not pass by waiting.
+bool isLockHeldByAnother(const char*, unsigned long error)
+{
+    return error == EWOULDBLOCK;
 }

@@ -21,16 +21,12 @@ unsigned long systemError()
     return error != 0 ? error : FAILURE_WITHOUT_CODE;
 }
 
-// A lock file held by another copy answers with a sharing violation; one that a scanner holds
-// while it is being deleted answers with access denied. Both let go within moments. A folder in
-// which no file can be made answers access denied too, but there the lock file is not found:
-// waiting would only hold the player up.
-bool isHeldByAnother(const char* lockName, DWORD error)
+const DWORD REPLACE_PAUSE_MS = 50;
+
+// What another program's open handle on the target answers a replacement with.
+bool isMomentaryRefusal(unsigned long error)
 {
-    if (error != ERROR_ACCESS_DENIED) {
-        return error == ERROR_SHARING_VIOLATION;
-    }
-    return GetFileAttributesA(lockName) != INVALID_FILE_ATTRIBUTES || GetLastError() != ERROR_FILE_NOT_FOUND;
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
 }
 
 } // namespace
@@ -58,8 +54,17 @@ unsigned long flushToDisk(std::FILE* file)
 
 unsigned long replaceFile(const char* replacement, const char* target)
 {
-    return MoveFileExA(replacement, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0 ? 0
-                                                                                                     : systemError();
+    DWORD started = GetTickCount();
+    for (;;) {
+        if (MoveFileExA(replacement, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+            return 0;
+        }
+        unsigned long error = systemError();
+        if (!isMomentaryRefusal(error) || GetTickCount() - started >= REPLACE_RETRY_MS) {
+            return error;
+        }
+        Sleep(REPLACE_PAUSE_MS);
+    }
 }
 
 bool isMissingFileError(unsigned long error)
@@ -80,7 +85,7 @@ void lockScoresFile(const char* lockName, unsigned long waitMs)
     for (;;) {
         lockHandle = CreateFileA(lockName, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                  FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-        if (lockHandle != INVALID_HANDLE_VALUE || !isHeldByAnother(lockName, GetLastError()) ||
+        if (lockHandle != INVALID_HANDLE_VALUE || !isLockHeldByAnother(lockName, GetLastError()) ||
             GetTickCount() - started >= waitMs) {
             return;
         }
@@ -94,4 +99,16 @@ void unlockScoresFile()
         CloseHandle(lockHandle);
         lockHandle = INVALID_HANDLE_VALUE;
     }
+}
+
+// A lock file held by another copy answers with a sharing violation; one that a scanner holds
+// while it is being deleted answers with access denied. Both let go within moments. A folder in
+// which no file can be made answers access denied too, but there the lock file is not found:
+// waiting would only hold the player up.
+bool isLockHeldByAnother(const char* lockName, unsigned long error)
+{
+    if (error != ERROR_ACCESS_DENIED) {
+        return error == ERROR_SHARING_VIOLATION;
+    }
+    return GetFileAttributesA(lockName) != INVALID_FILE_ATTRIBUTES || GetLastError() != ERROR_FILE_NOT_FOUND;
 }

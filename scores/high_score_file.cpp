@@ -202,6 +202,14 @@ unsigned long loadHighScores()
     return failure;
 }
 
+unsigned long loadHighScoresUnderLock()
+{
+    lockScoresFile(LOCK_FILE_NAME, SCORES_LOCK_WAIT_MS);
+    unsigned long failure = loadHighScores();
+    unlockScoresFile();
+    return failure;
+}
+
 void sortHighScores()
 {
     int count = highScoreTable.highScoreCount;
@@ -262,7 +270,7 @@ unsigned long mergeUnsavedIntoFile()
 void refreshHighScoresFromFile()
 {
     HighScoreTable kept = highScoreTable;
-    if (loadHighScores() != 0 || highScoreTable.highScoreCount == 0) {
+    if (loadHighScoresUnderLock() != 0 || highScoreTable.highScoreCount == 0) {
         highScoreTable = kept;
         return;
     }

@@ -42,6 +42,11 @@ extern std::vector<HighScoreEntry> unsavedHighScores;
 // code returned: such a file must never be replaced.
 unsigned long loadHighScores();
 
+// The same while holding the lock that saves hold (see lockScoresFile), waiting for it as long
+// as a save would: Windows refuses to replace a file that is open, so a copy's read must never
+// meet another copy's save. The reads of a running game (at start-up, in "High Scores") use it.
+unsigned long loadHighScoresUnderLock();
+
 // Ten passes of a stable exchange sort over the stored entries, lowest score first. The passes
 // are fixed, not cut short when one swaps nothing: ten always finish ten entries, and equal
 // scores never swap, so entries of one score keep the order they were entered in.
@@ -59,9 +64,9 @@ unsigned long writeHighScores();
 // were. It waits for another copy's save for at most `lockWaitMs` (see lockScoresFile).
 unsigned long saveHighScores(unsigned long lockWaitMs = SCORES_LOCK_WAIT_MS);
 
-// Makes the table in memory the file as it stands now, with this run's unsaved entries entered
-// into it, so that it shows what other copies of the game have saved since. A missing, empty or
-// unreadable file leaves the table in memory as it was.
+// Makes the table in memory the file as it stands now (read under the lock), with this run's
+// unsaved entries entered into it, so that it shows what other copies of the game have saved
+// since. A missing, empty or unreadable file leaves the table in memory as it was.
 void refreshHighScoresFromFile();
 
 // Whether a finished game's score earns a place: some slot, stored or empty, holds a lower score.

@@ -137,7 +137,7 @@ end_session() {
     fi
     if [ -n "${WINEPREFIX:-}" ]; then
         wineserver -k 2>/dev/null || true
-        wineserver -w 2>/dev/null || true
+        timeout 30 wineserver -w 2>/dev/null || log "the Wine server still ran 30 s after wineserver -k; left behind"
         rm -rf "$WINEPREFIX"
     fi
     if [ -n "$XVFB_PID" ]; then

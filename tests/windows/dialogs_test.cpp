@@ -121,10 +121,12 @@ TEST_F(Dialogs, HighScoresShowsAllTenSlotsSortedBestAtTheTop)
     EXPECT_FALSE(IsWindow(scores));
     EXPECT_TRUE(IsWindowEnabled(dialog));
 
-    // Another copy saves meanwhile; this copy's unsaved entry is shown beside it.
-    writeBytes(workingFolder() + "\\High Scores.dat", scoreLine("Other", 40));
+    // Another copy saves meanwhile, and is read once it lets go of the lock; this copy's unsaved
+    // entry is shown beside it.
+    HANDLE otherCopy = saveByAnotherCopy(scoreLine("Other", 40));
     enterHighScore("Mine", 25);
     scores = openChild(IDM_HIGH_SCORES, "High Scores");
+    awaitThread(otherCopy);
     EXPECT_EQ(controlText(scores, IDC_SCORE_NAME_FIRST + 18), "") << "the file as read now: two entries";
     EXPECT_EQ(controlText(scores, IDC_SCORE_NAME_FIRST + 2), "Other");
     EXPECT_EQ(controlText(scores, IDC_SCORE_NAME_FIRST), "Mine");

@@ -7,8 +7,10 @@
 #include <cstring>
 
 #include "engine/game_state.h"
+#include "scores/file_replace.h"
 #include "scores/high_score_table.h"
 #include "ui/app/main_window.h"
+#include "ui/app/score_keeping.h"
 #include "ui/common/system_library.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/window_colours.h"
@@ -449,6 +451,39 @@ TEST_F(MainWindow, FileHeldByAnotherProgramIsKeptAndRetrySavesOnceItLetsGo)
     EXPECT_EQ(savedTable(), scoreLine("Zoe", 1) + scoreLine("Old", 7));
 }
 
+// Another copy reading the table (at its start or in High Scores) without the lock, or a scanner,
+// holds it open for a moment, and Windows refuses to replace an open file: the save tries again,
+// and the player sees no box.
+TEST_F(MainWindow, SaveRidesOutAnotherProgramsReadOfTheFile)
+{
+    std::string tableFile = workingFolder() + "\\High Scores.dat", probe = tableFile + ".probe";
+    writeBytes(tableFile, scoreLine("Old", 7));
+    finishGameScoringOne();
+    HWND enterName = FindWindowA(nullptr, "Enter Name");
+    typeInto(GetDlgItem(enterName, IDC_NAME_FIELD), "Zoe");
+    // Opened as the C library opens a file to read it: sharing reading and writing, not deletion.
+    HANDLE reading = CreateFileA(tableFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    writeBytes(probe, "");
+    ASSERT_FALSE(MoveFileExA(probe.c_str(), tableFile.c_str(), MOVEFILE_REPLACE_EXISTING)) << "a reader refuses it";
+    DeleteFileA(probe.c_str());
+    // Let go 300 ms after the save has begun writing, so that the replacement meets the reader.
+    std::string temporary = tableFile + "." + std::to_string(GetCurrentProcessId()) + ".new";
+    HANDLE reader = startThread([reading, temporary] {
+        while (GetFileAttributesA(temporary.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            Sleep(1);
+        }
+        Sleep(300);
+        CloseHandle(reading);
+    });
+    answerNextMessageBox(IDCANCEL);
+    clickButton(enterName, IDC_NAME_OK);
+    awaitThread(reader);
+    EXPECT_EQ(answeredBoxCount(), 0) << lastAnsweredBox().text;
+    EXPECT_EQ(savedTable(), scoreLine("Zoe", 1) + scoreLine("Old", 7));
+    stopAnsweringMessageBoxes();
+}
+
 // KillTimer leaves a tick already posted in the queue: Exit's Retry box runs a loop that takes it, and
 // at the session's end it comes after.
 TEST_F(MainWindow, LeavingStopsTheClockSoNoGameEndsMeanwhile)
@@ -674,9 +709,13 @@ void checkLeavingOn(UINT message, WPARAM wParam)
     pumpMessages();
 }
 
+// Read under the lock: a copy that starts while another saves reads the file it saved.
 TEST(Leaving, StartUpLoadsAndSortsTheTable)
 {
-    HWND dialog = openMainWindow(EVERY_LETTER, UNSORTED_TABLE);
+    writeBytes(prepareWorkingFolder(), EVERY_LETTER);
+    HANDLE otherCopy = saveByAnotherCopy(UNSORTED_TABLE);
+    HWND dialog = createMainWindow();
+    awaitThread(otherCopy);
     ASSERT_EQ(highScoreTable.highScoreCount, 2);
     EXPECT_EQ(highScoreTable.highScoreScores[0], 3);
     EXPECT_EQ(highScoreTable.highScoreScores[1], 9);
@@ -716,6 +755,30 @@ TEST(Leaving, SaveThatFailsTellsThePlayerWhichFileAndWhy)
               "<missing>");
     RemoveDirectoryA((workingFolder() + "\\High Scores.dat").c_str());
     DestroyWindow(dialog);
+}
+
+// A save that keeps failing at the session's end is tried again after a pause while its 2 s last,
+// never after, and each try, its wait for the lock included, ends within them: also when the tick
+// count wraps meanwhile, after 49.7 days of running. Read on the test's own times: nothing waits.
+TEST(Leaving, SessionEndTriesAFailingSaveAgainOnlyWithinItsTwoSeconds)
+{
+    const DWORD DEADLINE_MS = 2000, PAUSE_MS = 200;
+    for (DWORD started : {DWORD(60000), DWORD(0xFFFFFF00)}) {
+        EXPECT_TRUE(sessionEndAllowsAnotherTry(started, started)) << "a save that fails at once is tried again";
+        // A try waits for the lock, then may try the replacement again for a second.
+        EXPECT_LE(sessionEndLockWait(started, started) + REPLACE_RETRY_MS, DEADLINE_MS);
+        for (DWORD failed = 0; failed < DEADLINE_MS; failed += 100) {
+            DWORD next = failed + PAUSE_MS;
+            if (sessionEndAllowsAnotherTry(started, started + failed)) {
+                EXPECT_LE(next + sessionEndLockWait(started, started + next) + REPLACE_RETRY_MS, DEADLINE_MS)
+                    << "a try failed after " << failed << " ms";
+            }
+        }
+        for (DWORD late : {DEADLINE_MS, DEADLINE_MS + 1, DWORD(5000), DWORD(0x7FFFFFFF)}) {
+            EXPECT_FALSE(sessionEndAllowsAnotherTry(started, started + late)) << "after " << late << " ms";
+            EXPECT_EQ(sessionEndLockWait(started, started + late), 0u) << "after " << late << " ms";
+        }
+    }
 }
 
 // A DLL of that name in the working folder, where LoadLibrary would look, is not the system's.

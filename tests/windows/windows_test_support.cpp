@@ -2,6 +2,7 @@
 #include "windows_test_support.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "engine/deal.h"
 #include "engine/game_state.h"
@@ -214,6 +215,41 @@ void stopAnsweringMessageBoxes()
 {
     KillTimer(nullptr, answerTimer);
     answerTimer = 0;
+}
+
+namespace {
+
+DWORD WINAPI runAction(LPVOID parameter)
+{
+    std::function<void()>* action = static_cast<std::function<void()>*>(parameter);
+    (*action)();
+    delete action;
+    return 0;
+}
+
+} // namespace
+
+HANDLE startThread(std::function<void()> action)
+{
+    return CreateThread(nullptr, 0, runAction, new std::function<void()>(std::move(action)), 0, nullptr);
+}
+
+void awaitThread(HANDLE thread)
+{
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+}
+
+HANDLE saveByAnotherCopy(const std::string& table)
+{
+    std::string tableFile = currentFolder + "\\High Scores.dat";
+    HANDLE lock = CreateFileA((tableFile + ".lock").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    return startThread([lock, tableFile, table] {
+        Sleep(300);
+        writeBytes(tableFile, table);
+        CloseHandle(lock);
+    });
 }
 
 void pauseAfterTheGamesEnd()

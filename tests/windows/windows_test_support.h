@@ -54,6 +54,15 @@ AnsweredBox lastAnsweredBox();
 int answeredBoxCount();
 void stopAnsweringMessageBoxes();
 
+// Runs `action` on a thread of its own, as another program acting meanwhile; awaitThread waits for
+// it to end and closes its handle.
+HANDLE startThread(std::function<void()> action);
+void awaitThread(HANDLE thread);
+
+// Another copy's save as this copy meets it: the lock of "High Scores.dat" in the working folder
+// taken now; then, on a thread of its own, 300 ms later, `table` written to the file and the lock let go.
+HANDLE saveByAnotherCopy(const std::string& table);
+
 // A player's pause once a game has ended: keys typed in the first ¾ of a second after the closing
 // box or Enter Name appears are dropped.
 void pauseAfterTheGamesEnd();

@@ -55,7 +55,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     SendDlgItemMessageA(hwnd, IDC_WORD_FIELD, EM_SETSEL, static_cast<WPARAM>(-1), -1);
     // A file that cannot be read now starts an empty table, and its error is not shown: a save
     // reads the file again before writing and reports a failure then.
-    loadHighScores();
+    loadHighScoresUnderLock();
     sortHighScores();
     installKeyHook();
     readContrastSetting();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/game_life.h"
+#include "scores/file_replace.h"
 #include "scores/high_score_table.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/dialogs/enter_name_dialog.h"
@@ -21,12 +22,14 @@ std::vector<int> heldScores;
 // is holding the shutdown up: the whole save, waiting included, ends within 2 s.
 const DWORD SESSION_END_DEADLINE_MS = 2000;
 const DWORD SESSION_END_SAVE_PAUSE_MS = 200;
-// Kept back from the lock's wait for the save itself, which takes milliseconds.
-const DWORD SESSION_END_SAVE_ALLOWANCE_MS = 250;
+// Kept back from the lock's wait for the save itself: its replacement of the file may be tried
+// again for a second, and the rest takes milliseconds.
+const DWORD SESSION_END_SAVE_ALLOWANCE_MS = REPLACE_RETRY_MS + 250;
 
-DWORD timeLeftOfSessionEnd(DWORD started)
+// Only the difference of two tick counts is taken: the count wraps after 49.7 days.
+DWORD timeLeftOfSessionEnd(DWORD started, DWORD now)
 {
-    DWORD spent = GetTickCount() - started;
+    DWORD spent = now - started;
     return spent < SESSION_END_DEADLINE_MS ? SESSION_END_DEADLINE_MS - spent : 0;
 }
 
@@ -82,13 +85,20 @@ void leaveAtSessionEnd(HWND mainDialog)
     stopCountdownForLeaving();
     enterOwedScores();
     // Another program may hold the file for a moment: tried again while the deadline allows.
-    for (;;) {
-        DWORD left = timeLeftOfSessionEnd(started);
-        DWORD lockWait = left > SESSION_END_SAVE_ALLOWANCE_MS ? left - SESSION_END_SAVE_ALLOWANCE_MS : 0;
-        if (left == 0 || saveHighScores(lockWait) == 0 || timeLeftOfSessionEnd(started) <= SESSION_END_SAVE_PAUSE_MS) {
-            break;
-        }
+    while (saveHighScores(sessionEndLockWait(started, GetTickCount())) != 0 &&
+           sessionEndAllowsAnotherTry(started, GetTickCount())) {
         Sleep(SESSION_END_SAVE_PAUSE_MS);
     }
     EndDialog(mainDialog, 0);
+}
+
+DWORD sessionEndLockWait(DWORD started, DWORD now)
+{
+    DWORD left = timeLeftOfSessionEnd(started, now);
+    return left > SESSION_END_SAVE_ALLOWANCE_MS ? left - SESSION_END_SAVE_ALLOWANCE_MS : 0;
+}
+
+bool sessionEndAllowsAnotherTry(DWORD started, DWORD now)
+{
+    return timeLeftOfSessionEnd(started, now) > SESSION_END_SAVE_PAUSE_MS + SESSION_END_SAVE_ALLOWANCE_MS;
 }

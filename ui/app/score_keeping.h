@@ -22,3 +22,10 @@ void leaveProgram(HWND mainDialog);
 // another program holds the file, for 2 s at most, waiting for the lock included, and the program
 // ends whatever the outcome.
 void leaveAtSessionEnd(HWND mainDialog);
+
+// The session end's clock, read by leaveAtSessionEnd: `started` and `now` are GetTickCount's
+// readings when the session end began and now. How long the next try of the save may wait for
+// the lock, so that the try still ends within the 2 s; and whether a try that failed now leaves
+// time for another after a pause.
+DWORD sessionEndLockWait(DWORD started, DWORD now);
+bool sessionEndAllowsAnotherTry(DWORD started, DWORD now);
