@@ -4,16 +4,16 @@
 #include "engine/display.h"
 #include "engine/game_life.h"
 #include "engine/game_state.h"
-#include "ui/screen_reader/announcements.h"
+#include "ui/app/game_keys.h"
+#include "ui/app/score_keeping.h"
 #include "ui/board/board_accessibility.h"
 #include "ui/board/board_control.h"
 #include "ui/board/board_view.h"
 #include "ui/board/board_window.h"
-#include "ui/app/game_keys.h"
-#include "ui/resources/resource_ids.h"
-#include "ui/app/score_keeping.h"
 #include "ui/common/ui_state.h"
 #include "ui/dialogs/child_dialogs.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/announcements.h"
 
 // A verdict is shown while the word it judges is still in the field: the announcement names it.
 void showStatus(const char* text)

@@ -6,11 +6,11 @@
 #include "engine/game_life.h"
 #include "scores/file_replace.h"
 #include "scores/high_score_table.h"
+#include "ui/app/game_keys.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/dialogs/enter_name_dialog.h"
-#include "ui/app/game_keys.h"
-#include "ui/resources/resource_ids.h"
 #include "ui/dialogs/save_failure_report.h"
+#include "ui/resources/resource_ids.h"
 
 namespace {
 

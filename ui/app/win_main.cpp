@@ -5,9 +5,9 @@
 
 #include "engine/dictionary.h"
 #include "ui/app/main_window.h"
-#include "ui/resources/resource_ids.h"
 #include "ui/common/system_library.h"
 #include "ui/common/ui_state.h"
+#include "ui/resources/resource_ids.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {

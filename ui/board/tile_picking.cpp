@@ -4,9 +4,9 @@
 #include <string>
 
 #include "engine/display.h"
+#include "engine/game_state.h"
 #include "ui/board/board_geometry.h"
 #include "ui/board/board_view.h"
-#include "engine/game_state.h"
 #include "ui/common/ui_state.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/screen_reader/announcements.h"

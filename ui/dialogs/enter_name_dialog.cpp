@@ -7,12 +7,12 @@
 
 #include "scores/high_score_table.h"
 #include "ui/board/board_control.h"
-#include "ui/dialogs/child_dialogs.h"
-#include "ui/screen_reader/control_names.h"
-#include "ui/dialogs/name_text.h"
-#include "ui/resources/resource_ids.h"
-#include "ui/dialogs/save_failure_report.h"
 #include "ui/common/ui_state.h"
+#include "ui/dialogs/child_dialogs.h"
+#include "ui/dialogs/name_text.h"
+#include "ui/dialogs/save_failure_report.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/control_names.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "scores/high_score_table.h"
 #include "ui/dialogs/child_dialogs.h"
-#include "ui/screen_reader/control_names.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/control_names.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include "ui/board/board_geometry.h"
 #include "ui/board/board_view.h"
 #include "ui/board/tile_numbering.h"
+#include "ui/common/ui_state.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
-#include "ui/common/ui_state.h"
 #include "ui/screen_reader/announcements.h"
 #include "ui/screen_reader/control_names.h"
 

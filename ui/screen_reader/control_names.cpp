@@ -9,10 +9,10 @@
 #include <string>
 
 #include "scores/high_score_table.h"
+#include "ui/common/wide_text.h"
+#include "ui/resources/resource_ids.h"
 #include "ui/screen_reader/annotations.h"
 #include "ui/screen_reader/oleacc_functions.h"
-#include "ui/resources/resource_ids.h"
-#include "ui/common/wide_text.h"
 
 namespace {
 
