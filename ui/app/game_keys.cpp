@@ -2,6 +2,7 @@
 // which runs the main window, never calls TranslateAccelerator), and its rules.
 #include "ui/app/game_keys.h"
 
+#include "ui/common/key_flags.h"
 #include "ui/common/ui_state.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
@@ -12,8 +13,6 @@ namespace {
 HHOOK keyHook = nullptr;
 
 const DWORD KEY_GUARD_MS = 750;
-// Set on every repeat of a held key.
-const LPARAM REPEAT_BIT = LPARAM(1) << 30;
 
 // The moments the guard began and the last key-down came, in the clock that stamps each message
 // (GetTickCount's); compared as signed differences, so that a key stamped before the guard began
@@ -64,7 +63,7 @@ bool isPressed(int key)
 
 bool isRepeat(const MSG* message)
 {
-    return (message->lParam & REPEAT_BIT) != 0;
+    return isKeyRepeat(message->lParam);
 }
 
 

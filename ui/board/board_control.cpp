@@ -10,11 +10,11 @@
 #include "ui/board/board_view.h"
 #include "ui/board/board_window.h"
 #include "ui/board/tile_picking.h"
+#include "ui/common/key_flags.h"
 
 namespace {
 
 const char BOARD_CLASS_NAME[] = "LettroBoard";
-const LPARAM REPEAT_BIT = LPARAM(1) << 30;
 
 // Space picks once per press: a held key's repeats would pick, take back and pick again.
 void takeKey(WPARAM key, LPARAM flags)
@@ -33,7 +33,7 @@ void takeKey(WPARAM key, LPARAM flags)
         moveFocusMark(1, 0);
         break;
     case VK_SPACE:
-        if ((flags & REPEAT_BIT) == 0) {
+        if (!isKeyRepeat(flags)) {
             pickCell(boardView.focusTile, PICKED_FROM_BOARD);
         }
         break;

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/dictionary.h"
 #include "engine/display.h"
 #include "engine/game_state.h"
 #include "ui/board/board_geometry.h"
@@ -27,8 +28,8 @@ void announcePick(char letter, bool picked, bool changed, const std::string& wor
     if (letter == '\0') {
         return;
     }
-    std::string shown = upperCase(std::string(1, letter));
-    std::string wordSoFar = word.empty() ? std::string("no word") : upperCase(word);
+    std::string shown = upperCased(std::string(1, letter));
+    std::string wordSoFar = word.empty() ? std::string("no word") : upperCased(word);
     if (!changed) {
         announce(shown + " is not the last letter");
     } else {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/dictionary.h"
 #include "engine/solution_path.h"
 #include "engine/solutions_report.h"
 #include "ui/board/board_geometry.h"
@@ -85,7 +86,7 @@ void placeBesideBoard(HWND dialog)
 // same, is disabled while Solutions is open, so the dialog says it itself.
 std::string pathText(std::string_view word, const SolutionPath& path)
 {
-    std::string text = upperCase(std::string(word)) + ":";
+    std::string text = upperCased(std::string(word)) + ":";
     for (int step = 0; step < path.length; ++step) {
         int tile = path.cells[step];
         text += (step == 0 ? " row " : ", row ") + std::to_string(rowOfTile(tile) + 1) + " column " +

@@ -4,8 +4,7 @@
 // new text.
 #include "ui/screen_reader/announcements.h"
 
-#include <cctype>
-
+#include "engine/dictionary.h"
 #include "engine/game_state.h"
 #include "ui/common/ui_state.h"
 #include "ui/resources/resource_ids.h"
@@ -56,13 +55,13 @@ void announceVerdict(const char* verdict, const std::string& word)
 {
     std::string status = verdict;
     if (status.find_first_not_of(' ') != std::string::npos) {
-        announce((word.empty() ? std::string("No word") : upperCase(word)) + ": " + status);
+        announce((word.empty() ? std::string("No word") : upperCased(word)) + ": " + status);
     }
 }
 
 void announceFoundWord(const char* word, int count)
 {
-    announce(upperCase(word) + " found, " + std::to_string(count) + (count == 1 ? " word" : " words"));
+    announce(upperCased(word) + " found, " + std::to_string(count) + (count == 1 ? " word" : " words"));
 }
 
 void announceTimeLeft(int secondsLeft)
@@ -85,12 +84,4 @@ void announceTimeAskedFor()
         told = (minutes.empty() || seconds.empty() ? minutes + seconds : minutes + " " + seconds) + " left";
     }
     announceThrough(mainWindow, IDC_TIME_ANNOUNCER, told);
-}
-
-std::string upperCase(std::string word)
-{
-    for (char& letter : word) {
-        letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
-    }
-    return word;
 }

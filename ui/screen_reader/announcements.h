@@ -33,5 +33,3 @@ void announceTimeLeft(int secondsLeft);
 // "No game running" before the first game and from a game's end.
 void announceTimeAskedFor();
 
-// The word in capitals, as announcements spell it.
-std::string upperCase(std::string word);
