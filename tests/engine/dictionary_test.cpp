@@ -1,8 +1,11 @@
 // Reading "words.dic": word boundaries, case, order, duplicates, missing files, the capacity, and
-// the words of the shipped list.
+// the words of the shipped list, and those it leaves out.
 #include "engine/dictionary.h"
 
 #include <cerrno>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "engine/solver.h"
 #include "engine/word_list.h"
@@ -181,6 +184,37 @@ TEST_F(DictionaryLoading, ShippedListHoldsCommonWordsInEitherSpellingAndNoAbbrev
     }
     for (const char* word : {"ETC", "PCT", "MPH", "XIV", "LII"}) {
         EXPECT_EQ(findWord(gameState.dictionary, gameState.dictionaryCount, word), -1) << word << " is listed";
+    }
+}
+
+// The words of the list of words left out of the shipped list, without its # comment lines.
+std::vector<std::string> excludedWords()
+{
+    std::vector<std::string> words;
+    std::istringstream lines(readTestFile(EXCLUDED_WORDS));
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line[0] != '#') {
+            words.push_back(line);
+        }
+    }
+    return words;
+}
+
+TEST_F(DictionaryLoading, ShippedListHoldsNoExcludedWordAndKeepsItsInnocentLookAlikes)
+{
+    gameState.dictionaryPath = SHIPPED_WORDS;
+    ASSERT_TRUE(loadDictionary());
+    std::vector<std::string> excluded = excludedWords();
+    ASSERT_GE(excluded.size(), 50u) << EXCLUDED_WORDS << " holds too few words";
+    for (const std::string& word : excluded) {
+        EXPECT_EQ(word.find_first_not_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos) << '"' << word << '"';
+        EXPECT_EQ(findWord(gameState.dictionary, gameState.dictionaryCount, upperCased(word)), -1) << word << " is listed";
+    }
+    // Words whose main sense is innocent, some of them a longer or shorter spelling of an excluded one.
+    for (const char* word : {"NIGGLE", "NIGGARD", "SNIGGER", "COCK", "TIT", "ASS", "SHAG", "PRICK", "CRAPS",
+                             "DICKER", "PUSSYCAT", "RETARDING", "SCRAP", "RACCOON"}) {
+        EXPECT_NE(findWord(gameState.dictionary, gameState.dictionaryCount, word), -1) << word << " is missing";
     }
 }
 
