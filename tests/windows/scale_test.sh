@@ -10,7 +10,7 @@ export WINEPREFIX="$top/build/wineprefix-dpi$dpi"
 export LETTRO_TEST_DPI="$dpi"
 "$top/scripts/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 # The next program then starts a fresh Wine server, which reads the setting, on the screen below.
-timeout 60 wineserver -w || wineserver -k
+timeout 60 wineserver -w || wineserver -k || true
 unset DISPLAY
 export LETTRO_XVFB_SCREEN=1920x1200x24
 exec "$top/scripts/with-xvfb" "$top/scripts/wine-run" "$program"
