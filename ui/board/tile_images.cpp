@@ -1,8 +1,8 @@
 // Shrinking the large tile images to the size of a tile at the window's DPI, kept for the next paint.
 //
-// GDI's own shrinking is not used: StretchBlt's HALFTONE mode filters on Windows but not under
-// every GDI (Wine's drops pixels), and the look of the letters' edges should not depend on it. An
-// area average (a box filter of the exact overlap) is a few lines and the same everywhere.
+// GDI's own shrinking is not used: StretchBlt's HALFTONE mode filters on Windows, but what other
+// GDIs (Wine's) do with it is their own, and the look of the letters' edges should not depend on it.
+// An area average (a box filter of the exact overlap) is a few lines and the same everywhere.
 #include "ui/board/tile_images.h"
 
 #include <algorithm>
