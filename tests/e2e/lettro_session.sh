@@ -11,11 +11,8 @@ SOLVE="$E2E_TOP/build/native/tools/lettro-solve"
 TILE_FOLDER="$E2E_TOP/ui/resources/tiles"
 BASE_PREFIX="$E2E_TOP/build/wineprefix-test"
 
-# The main window's light blue, and where the board sits in its client area.
+# The main window's light blue.
 BACKGROUND="150 150 255"
-BOARD_ORIGIN=70
-TILE_PIXELS=60
-BOARD_PIXELS=240
 
 # The id that `name` is given in the header the program is built with.
 resource_id() {
@@ -279,6 +276,18 @@ read_window() {
     IFS=$'\t' read -r kind WINDOW_ENABLED origin WINDOW_PLACE title <<<"$(printf '%s\n' "$WINDOW_STATE" | grep '^window')"
     read -r CLIENT_X CLIENT_Y <<<"$origin"
     FACE=$(printf '%s\n' "$WINDOW_STATE" | awk -F '\t' '$1 == "face" { print $2 }')
+    read_board_place
+}
+
+# Where the board is on screen, in the main window read last: the board control lies exactly over
+# the tiles, at any scale. Into BOARD_X/Y (its top-left screen pixel), BOARD_PIXELS and TILE_PIXELS.
+read_board_place() {
+    local place right bottom
+    place=$(control_field "$BOARD_CONTROL" 5)
+    [ -n "$place" ] || return 0
+    read -r BOARD_X BOARD_Y right bottom <<<"$place"
+    BOARD_PIXELS=$((right - BOARD_X))
+    TILE_PIXELS=$((BOARD_PIXELS / 4))
 }
 
 # Field N of the line of control ID in WINDOW_STATE: 3 class, 4 enabled, 5 rectangle, 6 text.
@@ -405,8 +414,7 @@ at_least() {
 board_blank() {
     read_window Lettro
     local share
-    share=$(colour_share $((CLIENT_X + BOARD_ORIGIN)) $((CLIENT_Y + BOARD_ORIGIN)) "$BOARD_PIXELS" \
-        "$BOARD_PIXELS" "$BACKGROUND")
+    share=$(colour_share "$BOARD_X" "$BOARD_Y" "$BOARD_PIXELS" "$BOARD_PIXELS" "$BACKGROUND")
     at_least "$share" 1 || { echo "the board area of $SHOT is not blank: $share of it is background" >&2; return 1; }
 }
 
@@ -425,7 +433,7 @@ try_read_board() {
     read_window Lettro
     local picture="$E2E_OUT/board.ppm"
     /usr/bin/convert "$SHOT" -depth 8 "$picture"
-    BOARD=$(probe board "Z:$picture" "$CLIENT_X" "$CLIENT_Y" "Z:$TILE_FOLDER")
+    BOARD=$(probe board "Z:$picture" "$BOARD_X" "$BOARD_Y" "Z:$TILE_FOLDER" "$TILE_PIXELS")
 }
 
 # A screenshot named $1 shows a whole board, read into BOARD, and it is not the board $2.
@@ -440,7 +448,7 @@ board_marks_word() {
     read_window Lettro
     local picture="$E2E_OUT/board.ppm" seen marked="" index
     /usr/bin/convert "$SHOT" -depth 8 "$picture"
-    seen=$(probe board "Z:$picture" "$CLIENT_X" "$CLIENT_Y" "Z:$TILE_FOLDER") || true
+    seen=$(probe board "Z:$picture" "$BOARD_X" "$BOARD_Y" "Z:$TILE_FOLDER" "$TILE_PIXELS") || true
     [ "${#seen}" -eq 16 ] || { echo "no board read off $SHOT" >&2; return 1; }
     for ((index = 0; index < 16; index++)); do
         if [ "${seen:index:1}" = "?" ]; then
@@ -478,13 +486,13 @@ is_solution() {
 
 # Clicks on the tile at INDEX (reading order) of the main window read last, as a player does.
 click_tile() {
-    click_screen $((CLIENT_X + BOARD_ORIGIN + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2)) \
-        $((CLIENT_Y + BOARD_ORIGIN + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2))
+    click_screen $((BOARD_X + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2)) \
+        $((BOARD_Y + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2))
 }
 
 double_click_tile() {
-    double_click_screen $((CLIENT_X + BOARD_ORIGIN + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2)) \
-        $((CLIENT_Y + BOARD_ORIGIN + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2))
+    double_click_screen $((BOARD_X + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2)) \
+        $((BOARD_Y + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2))
 }
 
 # The tiles to click for WORD, one distinct tile a letter: their indexes in reading order, a line each.

@@ -2,8 +2,11 @@
 //
 //   window_probe windows                  every visible top-level window: enabled, rectangle, title
 //   window_probe controls TITLE           the window titled TITLE, its client origin and its controls
-//   window_probe board SHOT.ppm X Y TILES the 16 letters of the board whose top-left client pixel (70, 70)
-//                                         is at screen pixel (X, Y) of the screenshot, in reading order
+//   window_probe board SHOT.ppm X Y TILES SIDE
+//                                         the 16 letters of the board whose top-left pixel is at screen
+//                                         pixel (X, Y) of the screenshot, its tiles SIDE pixels square
+//                                         (60, at 100 %: the images are read at that size), in reading
+//                                         order
 //   window_probe accessible TITLE         what a screen reader reads of the window's controls: each
 //                                         one's id, role and name; the cells of a table, each with
 //                                         its name and state
@@ -26,8 +29,8 @@ namespace
 
 const UINT REPLY_TIMEOUT_MS = 3000;
 const int BOARD_SIZE = 4;
+// The side of a tile at 100 %, the only one whose images the probe knows.
 const int TILE_PIXELS = 60;
-const int BOARD_ORIGIN = 70;
 const int LETTERS = 26;
 // Mean difference per colour channel (0 to 255) above which a square shows no tile image. The two
 // nearest images, O and Q, differ by 4.3: below half of that a square can be near one letter only.
@@ -276,15 +279,20 @@ bool loadReferences(const std::string& tileFolder, std::vector<std::vector<unsig
     return true;
 }
 
-int readBoard(const char* shotPath, int clientX, int clientY, const char* tileFolder)
+int readBoard(const char* shotPath, int boardX, int boardY, const char* tileFolder, int side)
 {
+    if (side != TILE_PIXELS) {
+        std::fprintf(stderr, "window_probe: the board's tiles are %d pixels square; it reads %d-pixel ones only\n",
+                     side, TILE_PIXELS);
+        return 1;
+    }
     Picture shot;
     if (!readPpm(shotPath, shot)) {
         std::fprintf(stderr, "window_probe: %s is not an 8-bit binary PPM picture\n", shotPath);
         return 1;
     }
-    int boardEnd = BOARD_ORIGIN + BOARD_SIZE * TILE_PIXELS;
-    if (clientX < 0 || clientY < 0 || clientX + boardEnd > shot.width || clientY + boardEnd > shot.height) {
+    int boardPixels = BOARD_SIZE * TILE_PIXELS;
+    if (boardX < 0 || boardY < 0 || boardX + boardPixels > shot.width || boardY + boardPixels > shot.height) {
         std::fprintf(stderr, "window_probe: the board lies outside the %dx%d screenshot\n", shot.width, shot.height);
         return 1;
     }
@@ -295,8 +303,7 @@ int readBoard(const char* shotPath, int clientX, int clientY, const char* tileFo
     std::string letters;
     for (int row = 0; row < BOARD_SIZE; ++row) {
         for (int column = 0; column < BOARD_SIZE; ++column) {
-            letters += readSquare(shot, clientX + BOARD_ORIGIN + TILE_PIXELS * column,
-                                  clientY + BOARD_ORIGIN + TILE_PIXELS * row, references);
+            letters += readSquare(shot, boardX + TILE_PIXELS * column, boardY + TILE_PIXELS * row, references);
         }
     }
     std::printf("%s\n", letters.c_str());
@@ -385,7 +392,7 @@ int listAccessible(const char* title)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: window_probe windows | controls TITLE | board SHOT.ppm X Y TILE-FOLDER | "
+    std::fprintf(stderr, "usage: window_probe windows | controls TITLE | board SHOT.ppm X Y TILE-FOLDER SIDE | "
                          "accessible TITLE\n");
     return 2;
 }
@@ -403,8 +410,8 @@ int main(int argc, char** argv)
     if (command == "controls" && argc == 3) {
         return listControls(argv[2]);
     }
-    if (command == "board" && argc == 6) {
-        return readBoard(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argv[5]);
+    if (command == "board" && argc == 7) {
+        return readBoard(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argv[5], std::atoi(argv[6]));
     }
     CoInitialize(nullptr);
     if (command == "accessible" && argc == 3) {

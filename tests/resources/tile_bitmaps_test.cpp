@@ -296,6 +296,65 @@ TEST(TileSet, EveryTileHasTheSameEdgeAndWindowBlueCorners)
     }
 }
 
+// ---- The large tiles -----------------------------------------------------------------------
+// The same drawing at twice the size, shrunk by the game for tiles above 60 pixels.
+
+const int LARGE_SIDE = 140;
+const std::size_t LARGE_PIXEL_BYTES = LARGE_SIDE * LARGE_SIDE; // rows of 140 bytes need no padding
+const std::size_t LARGE_FILE_SIZE = TILE_PIXEL_OFFSET + LARGE_PIXEL_BYTES;
+
+Bytes readLargeTile(char letter)
+{
+    return readFile(std::string(TILE_FOLDER) + "/large/" + letter + ".bmp");
+}
+
+Colour largePixel(const Bytes& tile, int x, int y)
+{
+    std::size_t row = static_cast<std::size_t>(LARGE_SIDE - 1 - y);
+    unsigned index = tile[TILE_PIXEL_OFFSET + row * LARGE_SIDE + static_cast<std::size_t>(x)];
+    return paletteColour(tile, TILE_PALETTE_OFFSET, index);
+}
+
+using LargeTileBitmap = ::testing::TestWithParam<char>;
+
+TEST_P(LargeTileBitmap, HeadersDescribeA140By140BottomUp256ColourBitmap)
+{
+    Bytes tile = readLargeTile(GetParam());
+    ASSERT_EQ(tile.size(), LARGE_FILE_SIZE);
+    EXPECT_EQ(readU32(tile, 2), LARGE_FILE_SIZE);
+    EXPECT_EQ(readU32(tile, 10), TILE_PIXEL_OFFSET);
+    EXPECT_EQ(readU32(tile, 14), INFO_HEADER_SIZE);
+    EXPECT_EQ(readS32(tile, 18), LARGE_SIDE);
+    EXPECT_EQ(readS32(tile, 22), LARGE_SIDE);
+    EXPECT_EQ(readU16(tile, 28), 8u);
+    EXPECT_EQ(readU32(tile, 30), 0u);
+    EXPECT_EQ(readU32(tile, 34), LARGE_PIXEL_BYTES);
+    EXPECT_EQ(readU32(tile, 46), PALETTE_ENTRIES);
+}
+
+// Each 2 x 2 block of the large tile, averaged, is within a few levels of the small tile's pixel
+// at nine pixels in ten: the same letter in the same place, not another drawing.
+TEST_P(LargeTileBitmap, AveragedToHalfItIsTheSmallTile)
+{
+    Bytes large = readLargeTile(GetParam());
+    Bytes small = readTile(GetParam());
+    ASSERT_EQ(large.size(), LARGE_FILE_SIZE);
+    ASSERT_EQ(small.size(), TILE_FILE_SIZE);
+    int near = 0;
+    for (int y = 0; y < TILE_SIDE; ++y) {
+        for (int x = 0; x < TILE_SIDE; ++x) {
+            int sum = 0;
+            for (int corner = 0; corner < 4; ++corner) {
+                sum += largePixel(large, 2 * x + corner % 2, 2 * y + corner / 2).green;
+            }
+            near += std::abs(sum / 4 - tilePixel(small, x, y).green) <= 24 ? 1 : 0;
+        }
+    }
+    EXPECT_GE(near * 10, TILE_SIDE * TILE_SIDE * 9);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLetter, LargeTileBitmap, ::testing::ValuesIn(std::string(LETTERS)), letterName);
+
 // ---- The icon ------------------------------------------------------------------------------
 
 bool iconSeeThrough(const Bytes& icon, int x, int y)

@@ -6,8 +6,9 @@
 #include "engine/deal.h"
 #include "engine/solver.h"
 #include "engine/game_state.h"
-#include "ui/board/board_geometry.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
+#include "ui/board/tile_numbering.h"
 #include "ui/board/tile_picking.h"
 #include "ui/common/window_colours.h"
 #include "ui/resources/resource_ids.h"
@@ -110,7 +111,8 @@ TEST_F(Board, EachSquareShowsItsOwnLettersImage)
     UpdateWindow(dialog);
     for (int tile = 0; tile < TILE_COUNT; ++tile) {
         int slot = static_cast<int>(std::string(letterOrder).find(gameState.tileLetters[tile]));
-        EXPECT_TRUE(screenSquare(dialog, tilePositions[tile], tilePositions[TILE_COUNT + tile]) == shrunkTile(slot))
+        RECT square = tileRect(tileAtReadingPlace(tile));
+        EXPECT_TRUE(screenSquare(dialog, square.left, square.top) == shrunkTile(slot))
             << "tile " << tile << " letter " << gameState.tileLetters[tile];
     }
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_WORD_FIELD)) << "painting hands the focus to the word field";
@@ -318,12 +320,11 @@ TEST_F(Board, TileRepaintedUnderTheFocusMarkKeepsExactlyOneMark)
 {
     newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
     SetFocus(control(IDC_BOARD));
-    std::vector<unsigned> marked = screenSquare(dialog, tilePositions[0], tilePositions[TILE_COUNT]);
-    RECT tile = {tilePositions[0], tilePositions[TILE_COUNT], tilePositions[0] + TILE_PIXELS,
-                 tilePositions[TILE_COUNT] + TILE_PIXELS};
+    RECT tile = tileRect(0);
+    std::vector<unsigned> marked = screenSquare(dialog, tile.left, tile.top);
     RedrawWindow(dialog, &tile, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{0});
-    EXPECT_TRUE(screenSquare(dialog, tilePositions[0], tilePositions[TILE_COUNT]) == marked)
+    EXPECT_TRUE(screenSquare(dialog, tile.left, tile.top) == marked)
         << "the same single mark after the paint";
 }
 
@@ -348,7 +349,8 @@ TEST_F(Board, RealClickOnATileReachesThePickingThroughTheBoardControl)
 {
     newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
     SetForegroundWindow(dialog);
-    POINT point = {BOARD_ORIGIN + TILE_PIXELS + 30, BOARD_ORIGIN + 30};
+    RECT b = tileRect(tileAt(0, 1));
+    POINT point = {b.left + 30, b.top + 30};
     ASSERT_EQ(ChildWindowFromPointEx(dialog, point, CWP_ALL), control(IDC_BOARD)) << "the control covers the B";
     ClientToScreen(dialog, &point);
     SetCursorPos(point.x, point.y);
@@ -416,7 +418,8 @@ TEST_F(Board, PickedCellIsSelectedAndTheMarkedCellHasTheFocus)
     EXPECT_NE(numberOf(cells[4], &IAccessible::get_accState) & STATE_SYSTEM_FOCUSED, 0);
     long left, top, width, height;
     cells[4]->accLocation(&left, &top, &width, &height, self());
-    POINT corner = {BOARD_ORIGIN, BOARD_ORIGIN + TILE_PIXELS};
+    RECT e = tileRect(tileAt(1, 0));
+    POINT corner = {e.left, e.top};
     ClientToScreen(dialog, &corner);
     EXPECT_EQ(std::vector<long>({left, top, width, height}), std::vector<long>({corner.x, corner.y, 60, 60}));
     VARIANT found;

@@ -11,7 +11,7 @@
 #include "engine/solver.h"
 #include "lettro_version.h"
 #include "scores/high_score_table.h"
-#include "ui/board/board_geometry.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/dialogs/name_text.h"
 #include "ui/resources/resource_ids.h"
@@ -81,7 +81,7 @@ class Dialogs : public ::testing::Test {
         monitor.cbSize = sizeof monitor;
         GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
         work = monitor.rcWork;
-        RECT place, overlap, board = {BOARD_ORIGIN, BOARD_ORIGIN, BOARD_END, BOARD_END};
+        RECT place, overlap, board = boardRect();
         MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&board), 2);
         GetWindowRect(solutions, &place);
         EXPECT_FALSE(IntersectRect(&overlap, &place, &board)) << "Solutions covers the board";
@@ -350,7 +350,7 @@ TEST_F(Dialogs, SolutionsOpensBesideTheBoardAndMarksTheSelectedWordUntilClosedOr
     SetFocus(GetDlgItem(dialog, IDC_FOUND_WORDS)); // the board's focus mark aside
     EXPECT_EQ(changedTiles(), std::vector<int>{}) << "closing Solutions clears the marks";
     // The board so near the screen's right edge that only its left has room.
-    SetWindowPos(dialog, nullptr, work.right - BOARD_END - 50, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(dialog, nullptr, work.right - boardRect().right - 50, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     clickFirstItem(GetDlgItem(openSolutionsBesideBoard(), IDC_SOLUTIONS_LIST));
     ASSERT_EQ(changedTiles().size(), 3u);
     SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);

@@ -216,7 +216,7 @@ std::string manifestOf(const char* program)
     return manifest;
 }
 
-TEST(Resources, ManifestRunsAsInvokerOnEveryWindowsWithVisualStylesAndGdiScaling)
+TEST(Resources, ManifestRunsAsInvokerOnEveryWindowsWithVisualStylesAwareOfEachMonitorsDpi)
 {
     std::string manifest = manifestOf(LETTRO_PROGRAM);
     for (const char* entry : {
@@ -226,11 +226,13 @@ TEST(Resources, ManifestRunsAsInvokerOnEveryWindowsWithVisualStylesAndGdiScaling
              "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>", // 8.1
              "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>", // 10 and 11
              "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
-             "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">false</dpiAware>",
-             "<gdiScaling xmlns=\"http://schemas.microsoft.com/SMI/2017/WindowsSettings\">true</gdiScaling>",
+             "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>",
+             "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, System</dpiAwareness>",
          }) {
         EXPECT_NE(manifest.find(entry), std::string::npos) << entry;
     }
+    // GDI scaling applies only to a program that is not aware of the DPI: it would stretch nothing.
+    EXPECT_EQ(manifest.find("gdiScaling"), std::string::npos);
     EXPECT_EQ(manifest.find("activeCodePage"), std::string::npos) << "names keep the bytes of the ANSI code page";
 }
 

@@ -7,8 +7,9 @@
 #include "engine/deal.h"
 #include "engine/game_state.h"
 #include "scores/high_score_table.h"
-#include "ui/board/board_geometry.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/board_painting.h"
+#include "ui/board/tile_numbering.h"
 #include "ui/app/game_keys.h"
 #include "ui/app/main_window.h"
 #include "ui/resources/resource_ids.h"
@@ -346,7 +347,8 @@ std::vector<int> changedTilesOf(HWND dialog)
     std::vector<int> changed;
     for (int tile = 0; tile < TILE_COUNT; ++tile) {
         int slot = static_cast<int>(std::string(letterOrder).find(gameState.tileLetters[tile]));
-        if (screenSquare(dialog, tilePositions[tile], tilePositions[TILE_COUNT + tile]) != shrunkTile(slot)) {
+        RECT square = tileRect(tileAtReadingPlace(tile));
+        if (screenSquare(dialog, square.left, square.top) != shrunkTile(slot)) {
             changed.push_back(tile);
         }
     }

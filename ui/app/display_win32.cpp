@@ -8,9 +8,10 @@
 #include "ui/app/score_keeping.h"
 #include "ui/board/board_accessibility.h"
 #include "ui/board/board_control.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
-#include "ui/board/board_window.h"
 #include "ui/common/ui_state.h"
+#include "ui/common/word_field.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/screen_reader/announcements.h"
@@ -50,16 +51,7 @@ void showTime(const char* text)
 
 std::string readWordField()
 {
-    int length = GetWindowTextLengthA(GetDlgItem(mainWindow, IDC_WORD_FIELD));
-    SIZE_T room = static_cast<SIZE_T>(length) + 1;
-    char* text = static_cast<char*>(GlobalAlloc(GPTR, room));
-    if (text == nullptr) {
-        return std::string();
-    }
-    GetDlgItemTextA(mainWindow, IDC_WORD_FIELD, text, length + 1);
-    std::string typed(text);
-    GlobalFree(text);
-    return typed;
+    return wordFieldText();
 }
 
 void clearWordField()

@@ -1,6 +1,8 @@
 // The main window's dialog procedure: start-up, message and command dispatch, colours.
 #include "ui/app/main_window.h"
 
+#include <windowsx.h>
+
 #include "engine/dictionary.h"
 #include "engine/display.h"
 #include "engine/game_life.h"
@@ -10,6 +12,7 @@
 #include "ui/app/game_keys.h"
 #include "ui/app/score_keeping.h"
 #include "ui/board/board_control.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/board_painting.h"
 #include "ui/board/tile_picking.h"
 #include "ui/common/ui_state.h"
@@ -30,6 +33,8 @@ const char START_TIME_TEXT[] = "3:00";
 const char START_STATUS_TEXT[] = " ";
 // Posted at start: the word list's box waits until the window is up to own it.
 const UINT WM_REPORT_WORD_LIST = WM_APP + 1;
+// Posted on a change of DPI: handled once the dialog manager has laid the controls out again.
+const UINT WM_FIT_BOARD = WM_APP + 2;
 
 void setIcons(HWND hwnd)
 {
@@ -99,15 +104,25 @@ INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
     }
 }
 
-// The click position comes from the cursor, as it stands when the message is handled. While the
-// lock screen or a secure desktop has the input there is no position to read: the click is ignored.
-void pickTileUnderCursor(HWND hwnd)
+// The click's place in client pixels, as its message holds it: where the button went down, even
+// when the cursor has moved on by the time the message is handled.
+void pickTileAtClick(LPARAM lParam)
 {
-    POINT point;
-    if (!GetCursorPos(&point) || !ScreenToClient(hwnd, &point)) {
-        return;
-    }
-    pickTile(point.x, point.y, hwnd);
+    pickTile(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+}
+
+// A move to a monitor of another DPI (per-monitor awareness): the dialog manager takes the
+// suggested rectangle and lays the controls out again from the template, the board control with
+// them; the board is then laid back over the tiles, which are drawn for the new DPI.
+void followDpiChange(HWND hwnd)
+{
+    PostMessageA(hwnd, WM_FIT_BOARD, 0, 0);
+}
+
+void fitBoardToDpi(HWND hwnd)
+{
+    fitBoardControl();
+    InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 // The game never holds up a shutdown: a dialog answers through DWLP_MSGRESULT.
@@ -133,7 +148,7 @@ void followSystemColours(HWND hwnd)
 
 } // namespace
 
-INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Fetched on every message, before WM_INITDIALOG too: the status line may be written by any
     // message's handling (a solve at start-up, a tick), and a stored handle could be a stale one.
@@ -178,12 +193,18 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
     case WM_REPORT_WORD_LIST:
         reportUnusableWordList(hwnd);
         return TRUE;
+    case WM_DPICHANGED:
+        followDpiChange(hwnd);
+        return FALSE;
+    case WM_FIT_BOARD:
+        fitBoardToDpi(hwnd);
+        return TRUE;
     case WM_HELP:
         // F1, as the system delivers it.
         openHelp(hwnd);
         return TRUE;
     case WM_LBUTTONDOWN:
-        pickTileUnderCursor(hwnd);
+        pickTileAtClick(lParam);
         return FALSE;
     case WM_LBUTTONDBLCLK:
         submitOnDoubleClick(wordField);

@@ -8,10 +8,8 @@
 #include <vector>
 
 #include "engine/game_state.h"
-#include "ui/board/board_geometry.h"
-#include "ui/board/board_updates.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
-#include "ui/board/board_window.h"
 #include "ui/board/cell_actions.h"
 #include "ui/board/tile_numbering.h"
 #include "ui/common/ui_state.h"

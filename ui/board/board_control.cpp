@@ -5,10 +5,8 @@
 #include <windows.h>
 
 #include "ui/board/board_accessibility.h"
-#include "ui/board/board_geometry.h"
-#include "ui/board/board_updates.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
-#include "ui/board/board_window.h"
 #include "ui/board/tile_picking.h"
 #include "ui/common/key_flags.h"
 
@@ -104,8 +102,7 @@ const ATOM BOARD_CLASS = registerBoardClass();
 void placeBoardControl()
 {
     resetBoardView();
-    RECT board = boardRect();
-    MoveWindow(boardWindow(), board.left, board.top, board.right - board.left, board.bottom - board.top, FALSE);
+    fitBoardControl();
 }
 
 void enableBoard()

@@ -1,12 +1,13 @@
-// Loading the tile bitmaps and drawing the board: each 70 x 70 image shrunk onto a 60 x 60 tile,
-// the picked tiles or the tiles of a solution's path marked.
+// Loading the tile bitmaps and drawing the board: at 100 % each 70 x 70 image shrunk onto a 60 x 60
+// tile, above it the large image shrunk to the tile's size; the picked tiles or the tiles of a
+// solution's path marked, every mark scaled with the tiles.
 #include "ui/board/board_painting.h"
 
 #include <cstdio>
 
-#include "ui/board/board_geometry.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
-#include "ui/board/board_window.h"
+#include "ui/board/tile_images.h"
 #include "ui/board/tile_numbering.h"
 #include "ui/common/error_box.h"
 #include "ui/common/ui_state.h"
@@ -32,7 +33,7 @@ const int MISSING_TILE_FONT_HEIGHT = 44;
 
 // A marked tile: an amber wash over the whole tile, light enough that the black letter keeps its
 // contrast, inside a deep orange frame; its place in the word stands white on a badge of the
-// frame's colour in the top-left corner, clear of the letter.
+// frame's colour in the top-left corner, clear of the letter. Sizes at 96 dots an inch.
 const COLORREF MARK_WASH = RGB(255, 176, 0);
 const BYTE MARK_WASH_ALPHA = 72;
 const COLORREF MARK_COLOUR = RGB(204, 51, 0);
@@ -49,12 +50,13 @@ void reportMissingBitmap(int slot)
 }
 
 // A tile without its image still shows its letter, black on a white square.
-void drawBareLetter(HDC target, char letter, int x, int y)
+void drawBareLetter(HDC target, char letter, int x, int y, int side)
 {
-    RECT square = {x, y, x + TILE_PIXELS, y + TILE_PIXELS};
+    RECT square = {x, y, x + side, y + side};
     FillRect(target, &square, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    HFONT font = CreateFontA(MISSING_TILE_FONT_HEIGHT, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Arial");
+    HFONT font =
+        CreateFontA(MulDiv(MISSING_TILE_FONT_HEIGHT, side, BASE_TILE_PIXELS), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Arial");
     HGDIOBJ keptFont = SelectObject(target, font);
     int keptMode = SetBkMode(target, TRANSPARENT);
     COLORREF keptColour = SetTextColor(target, RGB(0, 0, 0));
@@ -100,16 +102,15 @@ int markedPlace(int tile)
 
 // The focus mark is drawn at once as it moves or the focus comes and goes; a paint draws it again
 // over the tile it has just painted.
-void drawFocusMark(HDC target)
+void paintFocusMark(HDC target)
 {
     if (boardHasFocus()) {
-        RECT mark = focusMarkRect(boardView.focusTile);
-        DrawFocusRect(target, &mark);
+        drawFocusMark(target, boardView.focusTile);
     }
 }
 
 // Washes the tile on `canvas` with MARK_WASH, blended from a one-pixel bitmap of that colour.
-void washTile(HDC canvas)
+void washTile(HDC canvas, int side)
 {
     HDC wash = CreateCompatibleDC(canvas);
     HBITMAP pixel = CreateCompatibleBitmap(canvas, 1, 1);
@@ -117,30 +118,36 @@ void washTile(HDC canvas)
     SetPixel(wash, 0, 0, washColour());
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, MARK_WASH_ALPHA, 0};
     // gdi32's own AlphaBlend: msimg32's, not a known DLL, would be looked for beside the exe first.
-    GdiAlphaBlend(canvas, 0, 0, TILE_PIXELS, TILE_PIXELS, wash, 0, 0, 1, 1, blend);
+    GdiAlphaBlend(canvas, 0, 0, side, side, wash, 0, 0, 1, 1, blend);
     SelectObject(wash, keptPixel);
     DeleteObject(pixel);
     DeleteDC(wash);
 }
 
 // The frame round the tile and the badge in its top-left corner.
-void frameTile(HDC canvas)
+RECT placeBadge()
+{
+    return RECT{0, 0, boardPixels(PLACE_BADGE.right), boardPixels(PLACE_BADGE.bottom)};
+}
+
+void frameTile(HDC canvas, int side)
 {
     HBRUSH mark = CreateSolidBrush(markColour());
-    RECT edge = {0, 0, TILE_PIXELS, TILE_PIXELS};
-    for (int ring = 0; ring < MARK_FRAME_PIXELS; ++ring) {
+    RECT edge = {0, 0, side, side};
+    for (int ring = 0; ring < boardPixels(MARK_FRAME_PIXELS); ++ring) {
         FrameRect(canvas, &edge, mark);
         InflateRect(&edge, -1, -1);
     }
-    FillRect(canvas, &PLACE_BADGE, mark);
+    RECT badge = placeBadge();
+    FillRect(canvas, &badge, mark);
     DeleteObject(mark);
 }
 
 void writePlace(HDC canvas, int place)
 {
-    RECT badge = PLACE_BADGE;
-    HFONT font = CreateFontA(PLACE_FONT_HEIGHT, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Arial");
+    RECT badge = placeBadge();
+    HFONT font = CreateFontA(boardPixels(PLACE_FONT_HEIGHT), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Arial");
     HGDIOBJ keptFont = SelectObject(canvas, font);
     int keptMode = SetBkMode(canvas, TRANSPARENT);
     COLORREF keptColour = SetTextColor(canvas, placeColour());
@@ -154,18 +161,19 @@ void writePlace(HDC canvas, int place)
 }
 
 // A tile of the marked path, put together on a bitmap of its own and copied onto `target` whole.
-void drawMarkedTile(HDC target, int slot, int x, int y, int place)
+void drawMarkedTile(HDC target, int slot, const RECT& square, int place)
 {
+    int side = square.right - square.left;
     HDC canvas = CreateCompatibleDC(target);
-    HBITMAP square = CreateCompatibleBitmap(target, TILE_PIXELS, TILE_PIXELS);
-    HGDIOBJ keptSquare = SelectObject(canvas, square);
-    drawTile(canvas, slot, 0, 0);
-    washTile(canvas);
-    frameTile(canvas);
+    HBITMAP image = CreateCompatibleBitmap(target, side, side);
+    HGDIOBJ keptImage = SelectObject(canvas, image);
+    drawTile(canvas, slot, 0, 0, side);
+    washTile(canvas, side);
+    frameTile(canvas, side);
     writePlace(canvas, place);
-    BitBlt(target, x, y, TILE_PIXELS, TILE_PIXELS, canvas, 0, 0, SRCCOPY);
-    SelectObject(canvas, keptSquare);
-    DeleteObject(square);
+    BitBlt(target, square.left, square.top, side, side, canvas, 0, 0, SRCCOPY);
+    SelectObject(canvas, keptImage);
+    DeleteObject(image);
     DeleteDC(canvas);
 }
 
@@ -181,6 +189,7 @@ void loadTileBitmaps()
             reportMissingBitmap(slot);
         }
     }
+    loadLargeTileBitmaps();
 }
 
 HDC beginTilePaint(HWND hwnd)
@@ -196,16 +205,18 @@ void endTilePaint(HWND hwnd)
     EndPaint(hwnd, &paintRecord);
 }
 
-void drawTile(HDC target, int slot, int x, int y)
+// Above 100 % the small image would be stretched up: the large one, shrunk, is drawn 1:1 instead.
+void drawTile(HDC target, int slot, int x, int y, int side)
 {
-    if (tileBitmaps[slot] == nullptr) {
-        drawBareLetter(target, letterOrder[slot], x, y);
+    HBITMAP shrunk = side > BASE_TILE_PIXELS ? tileImageOfSide(slot, side) : nullptr;
+    HBITMAP image = shrunk != nullptr ? shrunk : tileBitmaps[slot];
+    if (image == nullptr) {
+        drawBareLetter(target, letterOrder[slot], x, y, side);
         return;
     }
-    keptBitmap = SelectObject(memoryContext, tileBitmaps[slot]);
-    GetObjectA(tileBitmaps[slot], sizeof bitmapRecord, &bitmapRecord);
-    StretchBlt(target, x, y, TILE_PIXELS, TILE_PIXELS, memoryContext, 0, 0, bitmapRecord.bmWidth,
-               bitmapRecord.bmHeight, SRCCOPY);
+    keptBitmap = SelectObject(memoryContext, image);
+    GetObjectA(image, sizeof bitmapRecord, &bitmapRecord);
+    StretchBlt(target, x, y, side, side, memoryContext, 0, 0, bitmapRecord.bmWidth, bitmapRecord.bmHeight, SRCCOPY);
     SelectObject(memoryContext, keptBitmap);
 }
 
@@ -219,11 +230,11 @@ void paintBoard(HWND hwnd)
         RECT square = tileRect(tile);
         int mark = markedPlace(tile);
         if (mark == 0) {
-            drawTile(target, paintSlot, square.left, square.top);
+            drawTile(target, paintSlot, square.left, square.top, square.right - square.left);
         } else {
-            drawMarkedTile(target, paintSlot, square.left, square.top, mark);
+            drawMarkedTile(target, paintSlot, square, mark);
         }
     }
-    drawFocusMark(target);
+    paintFocusMark(target);
     endTilePaint(hwnd);
 }

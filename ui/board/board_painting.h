@@ -19,5 +19,6 @@ void paintBoard(HWND hwnd);
 HDC beginTilePaint(HWND hwnd);
 void endTilePaint(HWND hwnd);
 
-// Draws the image of slot `slot` shrunk to one tile at (x, y), or the bare letter if it has none.
-void drawTile(HDC target, int slot, int x, int y);
+// Draws the image of slot `slot` shrunk to a tile of `side` pixels at (x, y), or the bare letter if
+// it has none.
+void drawTile(HDC target, int slot, int x, int y, int side);

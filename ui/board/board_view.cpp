@@ -5,8 +5,7 @@
 
 #include <windows.h>
 
-#include "ui/board/board_updates.h"
-#include "ui/board/board_window.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/tile_numbering.h"
 
 namespace {

@@ -4,12 +4,12 @@
 
 #include <oleacc.h>
 
-#include "engine/display.h"
 #include "engine/game_state.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
-#include "ui/board/board_window.h"
 #include "ui/board/tile_picking.h"
 #include "ui/common/ui_state.h"
+#include "ui/common/word_field.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ std::string defaultActionOf(int tile)
     if (!isPicked(tile)) {
         return "Pick";
     }
-    std::string word = readWordField();
+    std::string word = wordFieldText();
     return !word.empty() && word.back() == gameState.board[tile] ? "Take back" : "";
 }
 

@@ -4,22 +4,15 @@
 #include <string>
 
 #include "engine/dictionary.h"
-#include "engine/display.h"
 #include "engine/game_state.h"
-#include "ui/board/board_geometry.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
 #include "ui/common/ui_state.h"
+#include "ui/common/word_field.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/screen_reader/announcements.h"
 
 namespace {
-
-// Setting the text puts the caret at its start; typing after a pick must add to the end.
-void keepCaretAtTheEnd(std::size_t length)
-{
-    WPARAM end = static_cast<WPARAM>(length);
-    SendDlgItemMessageA(mainWindow, IDC_WORD_FIELD, EM_SETSEL, end, static_cast<LPARAM>(end));
-}
 
 // "T: CUT" for a pick, "took back T: CU" for a take-back, "T is not the last letter" for a
 // take-back that the rule refuses. Before the first deal a tile has no letter to tell.
@@ -37,33 +30,27 @@ void announcePick(char letter, bool picked, bool changed, const std::string& wor
     }
 }
 
-void pickCellIn(HWND window, int tile, PickSource source)
+} // namespace
+
+void pickCell(int tile, PickSource source)
 {
-    std::string word = readWordField();
+    std::string word = wordFieldText();
     bool wasPicked = gameState.picked[tile] != 0;
     bool changed = pickOrTakeBack(tile, word);
     announcePick(gameState.board[tile], !wasPicked, changed, std::string(word.c_str()));
     if (!changed) {
         return;
     }
-    SetDlgItemTextA(window, IDC_WORD_FIELD, word.c_str());
-    keepCaretAtTheEnd(std::string(word.c_str()).size());
+    setWordFieldText(std::string(word.c_str()));
     if (source == PICKED_BY_CLICK) {
         SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
     }
 }
 
-} // namespace
-
-void pickTile(int x, int y, HWND window)
+void pickTile(int x, int y)
 {
     int tile;
     if (tileAtPixel(x, y, tile)) {
-        pickCellIn(window, tile, PICKED_BY_CLICK);
+        pickCell(tile, PICKED_BY_CLICK);
     }
-}
-
-void pickCell(int tile, PickSource source)
-{
-    pickCellIn(mainWindow, tile, source);
 }

@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include "lettro_version.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/board_painting.h"
+#include "ui/common/window_dpi.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 
@@ -14,6 +16,7 @@ namespace {
 
 const char ABOUT_TEXT_START[] = "Lettro\r\n\r\nWritten by the Lettro team\r\n\r\n2026\r\n\r\nVersion ";
 const int ABOUT_TILE_SLOT = 5; // "B" in letterOrder
+// At 96 dots an inch, scaled to the dialog's DPI as the board is.
 const int ABOUT_TILE_X = 130;
 const int ABOUT_TILE_Y = 10;
 
@@ -27,8 +30,10 @@ void showAboutText(HWND dialog)
 
 void paintAboutTile(HWND dialog)
 {
+    int dpi = windowDpi(dialog);
     HDC target = beginTilePaint(dialog);
-    drawTile(target, ABOUT_TILE_SLOT, ABOUT_TILE_X, ABOUT_TILE_Y);
+    drawTile(target, ABOUT_TILE_SLOT, scaledPixels(ABOUT_TILE_X, dpi), scaledPixels(ABOUT_TILE_Y, dpi),
+             scaledPixels(BASE_TILE_PIXELS, dpi));
     endTilePaint(dialog);
 }
 

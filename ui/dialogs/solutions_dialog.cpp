@@ -9,7 +9,7 @@
 #include "engine/dictionary.h"
 #include "engine/solution_path.h"
 #include "engine/solutions_report.h"
-#include "ui/board/board_geometry.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
 #include "ui/board/tile_numbering.h"
 #include "ui/common/ui_state.h"

@@ -62,3 +62,5 @@
 
 // Tile bitmaps "A" to "Z" in alphabetical order: TILE_BITMAP_FIRST + the letter's place
 #define TILE_BITMAP_FIRST 10001
+// The same drawn at twice the size (140 x 140), shrunk for tiles larger than 60 pixels
+#define LARGE_TILE_BITMAP_FIRST 10101

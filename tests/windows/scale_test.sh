@@ -1,0 +1,16 @@
+#!/bin/sh
+# Runs the scale tests at one DPI: under Wine in a prefix of that DPI's own (Wine reads LogPixels
+# as a program starts), on a virtual X screen of its own, large enough for the main window at 200 %.
+# Usage: scale_test.sh DPI PROGRAM
+set -eu
+dpi=$1
+program=$2
+top=$(cd "$(dirname "$0")/../.." && pwd)
+export WINEPREFIX="$top/build/wineprefix-dpi$dpi"
+export LETTRO_TEST_DPI="$dpi"
+"$top/scripts/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+# The next program then starts a fresh Wine server, which reads the setting, on the screen below.
+timeout 60 wineserver -w || wineserver -k || true
+unset DISPLAY
+export LETTRO_XVFB_SCREEN=1920x1200x24
+exec "$top/scripts/with-xvfb" "$top/scripts/wine-run" "$program"

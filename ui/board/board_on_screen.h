@@ -1,0 +1,57 @@
+// Where the board is on screen and how it is redrawn: the board control's window, every
+// rectangle of the board in the main window's client pixels (scaled to the window's DPI), the
+// focus mark's one drawing, repaints, and the board's events for screen readers.
+#pragma once
+
+#include <windows.h>
+
+// The board control's window, null while the main window is not open.
+HWND boardWindow();
+bool boardHasFocus();
+
+// ---- Geometry ----
+// At 96 dots an inch the board's top-left corner is at (70, 70) and each tile 60 pixels square;
+// at any other DPI both are scaled by DPI / 96, so that the board keeps its place among the
+// dialog's controls, which the system scales alike.
+
+// A tile's side at 96 dots an inch.
+constexpr int BASE_TILE_PIXELS = 60;
+
+// `pixels` at 96 dots an inch, scaled to the main window's DPI.
+int boardPixels(int pixels);
+
+// The side of one tile.
+int tilePixels();
+
+// The whole board, and one tile of it.
+RECT boardRect();
+RECT tileRect(int tile);
+
+// The focus mark of `tile`: inside the tile's edge, clear of the next tile's.
+RECT focusMarkRect(int tile);
+
+// The tile at client pixel (x, y); false off the board.
+bool tileAtPixel(int x, int y, int& tile);
+
+// Lays the board control exactly over the painted tiles: at start-up, and again once the dialog
+// manager has laid the controls out for a new DPI.
+void fitBoardControl();
+
+// ---- Redrawing ----
+// Each function is told what changed and reads nothing of the board's view, so that the view's
+// writer can call them.
+
+// Paint again, from the next paint on: the whole board, or one tile.
+void repaintBoard();
+void repaintTile(int tile);
+
+// The focus mark of `tile` drawn on `target` by inverting pixels: drawn twice, it is gone again.
+void drawFocusMark(HDC target, int tile);
+
+// The same at once on the main window. Not left to a repaint: one queued as the board loses the
+// focus would run after it had gone.
+void invertFocusMark(int tile);
+
+// An event of the board's table (CHILDID_SELF), or of the cell of `tile`.
+void raiseTableEvent(DWORD event);
+void raiseCellEvent(DWORD event, int tile);
