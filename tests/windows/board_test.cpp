@@ -44,6 +44,14 @@ std::vector<IAccessible*> childrenOf(IAccessible* object)
     return children;
 }
 
+// A cell of the table by its child id: the row's number, then the column's, each from 1.
+VARIANT cellId(LONG id)
+{
+    VARIANT cell = self();
+    cell.lVal = id;
+    return cell;
+}
+
 IAccessible* tableOf(HWND dialog)
 {
     IAccessible* table = nullptr;
@@ -155,6 +163,7 @@ TEST_F(Board, PickedTilesGiveTheirLetterBackOnlyFromTheEndOfTheWord)
     pressMouseAt(dialog, 140, 80);
     pressMouseAt(dialog, 80, 80);
     EXPECT_EQ(field(), "");
+    EXPECT_EQ(accessibleName(control(IDC_ANNOUNCER)), "took back A: no word");
     pressMouseAt(dialog, 200, 260);
     EXPECT_EQ(field(), "O") << "picking applies no neighbour rule";
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_WORD_FIELD));
@@ -299,8 +308,11 @@ TEST_F(Board, FocusMarkSitsOnExactlyOneTileAndFollowsTheArrows)
         pressKey(key);
     }
     EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{15}) << "stopped at the right and bottom edges: P";
+    pressKey(VK_UP);
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{11}) << "reading order: L";
+    pressKey(VK_LEFT);
     pressKey(VK_SPACE);
-    EXPECT_EQ(field(), "P");
+    EXPECT_EQ(field(), "K");
 }
 
 TEST_F(Board, FocusMarkLeavesWithTheFocusAndComesBackWithIt)
@@ -426,6 +438,13 @@ TEST_F(Board, PickedCellIsSelectedAndTheMarkedCellHasTheFocus)
     cells[4]->accNavigate(NAVDIR_RIGHT, self(), &found);
     EXPECT_EQ(found.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(found.pdispVal)) : "", "F, row 2, column 2");
     VariantClear(&found);
+    for (LONG direction : {NAVDIR_NEXT, NAVDIR_PREVIOUS}) {
+        cells[5]->accNavigate(direction, self(), &found);
+        EXPECT_EQ(found.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(found.pdispVal)) : "",
+                  direction == NAVDIR_NEXT ? "G, row 2, column 3" : "E, row 2, column 1")
+            << "along the row from the F";
+        VariantClear(&found);
+    }
     table->accHitTest(corner.x + 150, corner.y + 30, &found);
     ASSERT_EQ(found.vt, VT_DISPATCH) << "the point is on row 2";
     IAccessible* row = static_cast<IAccessible*>(found.pdispVal);
@@ -434,10 +453,14 @@ TEST_F(Board, PickedCellIsSelectedAndTheMarkedCellHasTheFocus)
     EXPECT_EQ(hit.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(hit.pdispVal)) : "", "G, row 2, column 3");
     VariantClear(&hit);
     for (IAccessible* from : {table, row}) {
-        VARIANT last;
+        VARIANT first, last;
+        from->accNavigate(NAVDIR_FIRSTCHILD, self(), &first);
         from->accNavigate(NAVDIR_LASTCHILD, self(), &last);
+        EXPECT_EQ(first.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(first.pdispVal)) : "",
+                  from == table ? "Row 1: A B C D" : "E, row 2, column 1");
         EXPECT_EQ(last.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(last.pdispVal)) : "",
                   from == table ? "Row 4: M N O P" : "H, row 2, column 4");
+        VariantClear(&first);
         VariantClear(&last);
     }
     VariantClear(&found);
@@ -457,20 +480,27 @@ TEST_F(Board, PickedCellIsSelectedAndTheMarkedCellHasTheFocus)
 TEST_F(Board, PicksAreToldAsSelectionsWithTheWordSoFar)
 {
     newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    IAccessible* table = tableOf(dialog);
+    std::vector<IAccessible*> cells = cellsOf(table);
     std::vector<std::string> heard;
+    BSTR description = nullptr;
     watchEvents(EVENT_OBJECT_SELECTIONADD, EVENT_OBJECT_SELECTIONWITHIN);
     for (POINT click : {POINT{140, 80}, POINT{140, 140}, POINT{140, 80}, POINT{140, 140}}) {
         pressMouseAt(dialog, click.x, click.y);
         heard.push_back(accessibleName(control(IDC_ANNOUNCER)));
+        if (heard.size() == 2) {
+            cells[9]->get_accDescription(self(), &description);
+            EXPECT_EQ(textOf(description), "Next to your last letter") << "J touches the F, picked last, not the B";
+        }
     }
     EXPECT_EQ(heard, (std::vector<std::string>{"B: B", "F: BF", "B is not the last letter", "took back F: B"}));
-    IAccessible* table = tableOf(dialog);
-    std::vector<IAccessible*> cells = cellsOf(table);
-    BSTR description = nullptr;
     cells[4]->get_accDescription(self(), &description);
     EXPECT_EQ(textOf(description), "Next to your last letter") << "E touches the B";
     cells[1]->get_accDescription(self(), &description);
     EXPECT_EQ(textOf(description), "Letter 1 of your word");
+    cells[5]->get_accDescription(self(), &description);
+    EXPECT_EQ(textOf(description), "Next to your last letter") << "the F taken back has no place in the word";
+    EXPECT_EQ(numberOf(cells[5], &IAccessible::get_accState) & STATE_SYSTEM_SELECTED, 0);
     for (IAccessible* cell : cells) {
         cell->Release();
     }
@@ -480,6 +510,22 @@ TEST_F(Board, PicksAreToldAsSelectionsWithTheWordSoFar)
                                                    EVENT_OBJECT_SELECTIONREMOVE, EVENT_OBJECT_SELECTIONWITHIN}));
     EXPECT_EQ(watchedNames(), (std::vector<std::string>{"B, row 1, column 2", "F, row 2, column 2",
                                                         "F, row 2, column 2", "Board"}));
+}
+
+// A pick changes the description of its cell and of the cells around it, and no other.
+TEST_F(Board, DescriptionChangesAreToldForTheCellsWhoseDescriptionChangedOnly)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    IAccessible* table = tableOf(dialog);
+    watchEvents(EVENT_OBJECT_DESCRIPTIONCHANGE);
+    EXPECT_EQ(table->accDoDefaultAction(cellId(12)), S_OK);
+    pumpMessages();
+    std::vector<std::string> heard = watchedNames();
+    std::sort(heard.begin(), heard.end());
+    EXPECT_EQ(heard, (std::vector<std::string>{"A, row 1, column 1", "B, row 1, column 2", "C, row 1, column 3",
+                                               "E, row 2, column 1", "F, row 2, column 2", "G, row 2, column 3"}))
+        << "the B picked, and the cells next to it";
+    table->Release();
 }
 
 TEST_F(Board, ScreenReaderSelectsFocusesAndActsOnCellsAsTheKeysWould)
@@ -496,6 +542,8 @@ TEST_F(Board, ScreenReaderSelectsFocusesAndActsOnCellsAsTheKeysWould)
     EXPECT_EQ(table->accSelect(SELFLAG_TAKESELECTION, a), E_INVALIDARG) << "the G is picked already";
     EXPECT_EQ(table->accSelect(SELFLAG_EXTENDSELECTION, a), E_INVALIDARG);
     EXPECT_EQ(table->accSelect(SELFLAG_ADDSELECTION, a), S_OK);
+    EXPECT_EQ(field(), "GA");
+    EXPECT_EQ(table->accSelect(SELFLAG_REMOVESELECTION, g), E_INVALIDARG) << "the G is not the last letter";
     EXPECT_EQ(field(), "GA");
     VARIANT selection;
     ASSERT_EQ(table->get_accSelection(&selection), S_OK);
@@ -525,6 +573,44 @@ TEST_F(Board, ScreenReaderSelectsFocusesAndActsOnCellsAsTheKeysWould)
     EXPECT_EQ(table->accDoDefaultAction(a), S_OK);
     EXPECT_EQ(field(), "G");
     table->Release();
+}
+
+// While a child dialog has disabled the main window, the board is not the player's to change.
+TEST_F(Board, ScreenReaderCannotPickOrFocusACellBehindAChildDialog)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    IAccessible* table = tableOf(dialog);
+    SendMessageA(dialog, WM_COMMAND, IDM_HIGH_SCORES, 0);
+    pumpMessages();
+    HWND scores = FindWindowA(nullptr, "High Scores");
+    ASSERT_NE(scores, nullptr);
+    HWND focus = GetFocus();
+    EXPECT_TRUE(FAILED(table->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_ADDSELECTION, cellId(11))));
+    EXPECT_TRUE(FAILED(table->accDoDefaultAction(cellId(11))));
+    EXPECT_EQ(field(), "");
+    EXPECT_EQ(GetFocus(), focus) << "the focus stays in High Scores";
+    clickButton(scores, IDOK);
+    EXPECT_EQ(table->accSelect(SELFLAG_ADDSELECTION, cellId(11)), S_OK) << "once High Scores has closed";
+    EXPECT_EQ(field(), "A");
+    table->Release();
+}
+
+// A deal while the player reads the board leaves the focus there; screen readers hear of the new
+// board and of the cell under the focus mark.
+TEST_F(Board, DealLeavesTheFocusOnTheBoardAndTellsScreenReaders)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    SetFocus(control(IDC_BOARD));
+    pressKey(VK_DOWN);
+    watchEvents(EVENT_OBJECT_REORDER, EVENT_OBJECT_FOCUS);
+    SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+    pumpMessages();
+    EXPECT_EQ(GetFocus(), control(IDC_BOARD));
+    EXPECT_EQ(watchedEvents(), (std::vector<DWORD>{EVENT_OBJECT_REORDER, EVENT_OBJECT_FOCUS}));
+    std::vector<std::string> heard = watchedNames();
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard[0], "Board");
+    EXPECT_EQ(heard[1], std::string(1, gameState.tileLetters[4]) + ", row 2, column 1");
 }
 
 } // namespace

@@ -222,6 +222,16 @@ TEST_F(MainWindow, VerdictsAndTheTimeRunningShortAreAnnouncedToScreenReaders)
               (std::vector<std::string>{"ZZZZ: Invalid Word", word + " found, 1 word", word + ": Already Entered",
                                         "One minute left", "Ten seconds left"}));
     EXPECT_EQ(controlText(dialog, IDC_STATUS_LINE), "Already Entered") << "the status line shows the verdict alone";
+    for (int second = 9; second > 0; --second) {
+        tick(1);
+        pumpMessages();
+    }
+    answerNextMessageBox();
+    command(IDM_END_GAME);
+    command(IDM_NEW_UNTIMED_GAME);
+    std::vector<std::string> heard = watchedNames();
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), "Ten seconds left"), 1)
+        << "at 0:10 alone: neither the seconds after it, nor End Game, nor an untimed deal";
 }
 
 // During a game a double-click hands the word in (the board's tests); outside one it does nothing.
@@ -284,6 +294,21 @@ TEST_F(MainWindow, TheTimeKeyTellsTheTimeLeft)
     heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
     EXPECT_EQ(heard, (std::vector<std::string>{"No game running", "2 minutes 13 seconds left", "1 minute 1 second left",
                                                "59 seconds left", "Untimed game"}));
+    // Held down: the key's repeats (bit 30 of lParam) are told nothing more.
+    watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageA(GetFocus(), WM_KEYDOWN, 'T', 1);
+    for (int repeat = 0; repeat < 5; ++repeat) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, 'T', 0x40000001);
+    }
+    PostMessageA(GetFocus(), WM_KEYUP, 'T', 0xC0000001);
+    pumpMessages();
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(watchedEvents().size(), 1u) << "one announcement for one press of Ctrl+T";
 }
 
 TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
@@ -779,6 +804,29 @@ TEST(Leaving, SessionEndTriesAFailingSaveAgainOnlyWithinItsTwoSeconds)
             EXPECT_EQ(sessionEndLockWait(started, started + late), 0u) << "after " << late << " ms";
         }
     }
+}
+
+// A scanner, or another copy reading the table, holds the file for a moment as the session ends:
+// the save is tried again once it lets go, within the session end's time, with no box.
+TEST(Leaving, SessionEndSavesIntoAFileHeldForAMoment)
+{
+    HWND dialog = openMainWindow(EVERY_LETTER, UNSORTED_TABLE);
+    enterHighScore("new", 5);
+    HANDLE held = CreateFileA((workingFolder() + "\\High Scores.dat").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    HANDLE scanner = startThread([held] {
+        Sleep(500);
+        CloseHandle(held);
+    });
+    answerNextMessageBox();
+    SendMessageA(dialog, WM_ENDSESSION, TRUE, 0);
+    awaitThread(scanner);
+    EXPECT_EQ(savedTable(), scoreLine("low", 3) + scoreLine("new", 5) + scoreLine("high", 9));
+    EXPECT_EQ(answeredBoxCount(), 0);
+    stopAnsweringMessageBoxes();
+    DestroyWindow(dialog);
+    pumpMessages();
 }
 
 // A DLL of that name in the working folder, where LoadLibrary would look, is not the system's.
