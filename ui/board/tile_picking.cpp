@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "engine/dictionary.h"
 #include "engine/display.h"
 #include "engine/game_state.h"
 #include "ui/board/board_geometry.h"
@@ -11,6 +10,7 @@
 #include "ui/common/ui_state.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/screen_reader/announcements.h"
+#include "ui/screen_reader/spoken_texts.h"
 
 namespace {
 
@@ -21,19 +21,12 @@ void keepCaretAtTheEnd(std::size_t length)
     SendDlgItemMessageA(mainWindow, IDC_WORD_FIELD, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
-// "T: CUT" for a pick, "took back T: CU" for a take-back, "T is not the last letter" for a
-// take-back that the rule refuses. Before the first deal a tile has no letter to tell.
+// Before the first deal a tile has no letter to tell.
 void announcePick(char letter, bool picked, bool changed, const std::string& word)
 {
-    if (letter == '\0') {
-        return;
-    }
-    std::string shown = upperCased(std::string(1, letter));
-    std::string wordSoFar = word.empty() ? std::string("no word") : upperCased(word);
-    if (!changed) {
-        announce(shown + " is not the last letter");
-    } else {
-        announce((picked ? shown : "took back " + shown) + ": " + wordSoFar);
+    std::string told = pickAnnouncement(letter, picked, changed, word);
+    if (!told.empty()) {
+        announce(told);
     }
 }
 

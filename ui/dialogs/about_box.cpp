@@ -7,6 +7,7 @@
 #include "ui/board/board_painting.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/control_names.h"
 
 const char VERSION_TEXT[] = LETTRO_VERSION_TEXT;
 
@@ -39,6 +40,7 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_INITDIALOG:
         showAboutText(dialog);
+        nameControls(dialog, IDD_ABOUT);
         return TRUE;
     case WM_COMMAND:
     case WM_CLOSE:

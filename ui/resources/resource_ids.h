@@ -40,6 +40,8 @@
 // "High Scores" rows: slot i's name is IDC_SCORE_NAME_FIRST + 2i, its score the id after it
 #define IDC_SCORE_NAME_FIRST 1000
 #define IDC_SCORE_VALUE_FIRST 1001
+// Made at run time under OK, not in the template: tells a screen reader that the table is empty
+#define IDC_HIGH_SCORES_ANNOUNCER 3010
 
 // "Solutions": the tally line and the list of the board's words
 #define IDC_SOLUTIONS_TALLY 3001
