@@ -221,6 +221,8 @@ TEST_F(Dialogs, KeyboardMovesTheFocusAndEnterPressesOkInEveryChildDialog)
     const int byRank[] = {IDC_SCORE_NAME_FIRST + 2, IDC_SCORE_VALUE_FIRST + 2, IDC_SCORE_NAME_FIRST,
                           IDC_SCORE_VALUE_FIRST, IDOK, IDC_SCORE_NAME_FIRST + 2};
     EXPECT_EQ(GetFocus(), GetDlgItem(scores, byRank[0])) << "it opens on Place 1's name";
+    EXPECT_EQ(GetWindow(GetDlgItem(scores, IDC_SCORE_VALUE_FIRST), GW_HWNDNEXT), GetDlgItem(scores, IDOK))
+        << "a reader walking the dialog meets OK after the rows, where it is drawn";
     for (int stop = 1; stop < 6; ++stop) {
         pressKey(VK_TAB);
         EXPECT_EQ(GetFocus(), GetDlgItem(scores, byRank[stop])) << "Tab stop " << stop << ": down the ranks, then OK";

@@ -32,10 +32,11 @@ void removeTabStop(HWND control)
 }
 
 // The template puts OK first and the empty rows at the top; the keyboard goes by rank instead:
-// OK moves to the end of the tab order, the rows without an entry are no Tab stops, and Tab goes
-// from Place 1 (the highest slot in use) down to the last entry, each name before its score, then
-// to OK. The focus starts on Place 1's name; over an empty table it is on OK, and a reader is told
-// that the table is empty.
+// OK moves to the end of the tab order (and of the order in which a reader walks the dialog's
+// objects, where it now comes after the rows it is drawn below), the rows without an entry are no
+// Tab stops, and Tab goes from Place 1 (the highest slot in use) down to the last entry, each name
+// before its score, then to OK. The focus starts on Place 1's name; over an empty table it is on
+// OK, and a reader is told that the table is empty.
 void arrangeForKeyboard(HWND dialog)
 {
     HWND ok = GetDlgItem(dialog, IDOK);
