@@ -45,6 +45,10 @@ SCORE_DISPLAY=$(resource_id IDC_SCORE_DISPLAY)
 TIME_DISPLAY=$(resource_id IDC_TIME_DISPLAY)
 STATUS_LINE=$(resource_id IDC_STATUS_LINE)
 BOARD_CONTROL=$(resource_id IDC_BOARD)
+# The announcers: their latest text is a screen reader's, each emptied a few seconds after it speaks.
+ANNOUNCER=$(resource_id IDC_ANNOUNCER)
+TIME_ANNOUNCER=$(resource_id IDC_TIME_ANNOUNCER)
+SOLUTIONS_ANNOUNCER=$(resource_id IDC_SOLUTIONS_ANNOUNCER)
 BLANK_STATUS="             "
 
 E2E_STEP="setting up"
@@ -314,6 +318,16 @@ text_is() {
 # Waits until control ID of TITLE shows TEXT: the game handles keys and clicks in its own time.
 wait_for_text() {
     wait_until 10 text_is "$1" "$2" "$3" || fail "control $2 of \"$1\" shows \"$(text_of "$2")\", expected \"$3\""
+}
+
+text_starts() {
+    read_window "$1"
+    case "$(text_of "$2")" in "$3"*) return 0 ;; *) return 1 ;; esac
+}
+
+# Waits until control ID of TITLE shows a text that begins with PREFIX.
+wait_for_text_starting() {
+    wait_until 10 text_starts "$1" "$2" "$3" || fail "control $2 of \"$1\" shows \"$(text_of "$2")\", expected \"$3...\""
 }
 
 # Waits for "Enter Name" and for the moment after it appears in which the game drops every key,

@@ -26,7 +26,8 @@
 // The board: a control over the painted tiles that takes the focus and the arrow keys
 #define IDC_BOARD 2004
 // Covered by the status line: their texts are what a screen reader is told, one for the verdicts
-// and picks, one for the time
+// and picks, one for the time. Each has a twin made at run time (its id plus 500), and the two
+// take turns; the one that spoke last holds the id here
 #define IDC_ANNOUNCER 2010
 #define IDC_TIME_ANNOUNCER 2011
 
