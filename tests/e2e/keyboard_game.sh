@@ -118,10 +118,23 @@ word=$(head -n 1 "$SOLUTIONS")
 [ -n "$word" ] || fail "board $BOARD has no word"
 mapfile -t tiles < <(tiles_for_word "$word")
 
-step "Ctrl+B reads the board; Tab, Tab to the board; a pick dropped with Escape"
+step "heard from another program: Ctrl+B reads the board, Ctrl+T twice is heard twice, Tab, Tab to the board's cell"
+start_listening 8
 press ctrl+b
-wait_for_text Lettro "$TIME_ANNOUNCER" "$(board_reading "$BOARD")"
+press ctrl+t ctrl+t
 press Tab Tab
+stop_listening
+mapfile -t announced < <(heard_names 8019)
+expect_equal "${#announced[@]}" 3 "the announcements heard: $(heard_names 8019 | paste -sd '|')"
+expect_equal "${announced[0]}" "$(board_reading "$BOARD")" "Ctrl+B"
+[[ "${announced[1]}" =~ ^(2\ minutes|3\ minutes).*\ left,\ no\ words\ found$ ]] || fail "Ctrl+T told \"${announced[1]}\""
+# Unchanged unless a second ticked between the two presses: heard again either way.
+[[ "${announced[2]}" =~ \ left,\ no\ words\ found$ ]] || fail "the second Ctrl+T told \"${announced[2]}\""
+# (Wine hands another program the system's focus event for the board control after the cell's own.)
+heard_names 8005 | grep -qx "${BOARD:0:1}, row 1, column 1" ||
+    fail "no focus heard on the board's first cell: $(heard_names 8005 | paste -sd '|')"
+
+step "a pick dropped with Escape"
 press ctrl+n
 wait_for_text Lettro "$TIME_ANNOUNCER" "No letter picked"
 pick_with_keys "${tiles[0]}"

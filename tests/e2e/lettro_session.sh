@@ -349,6 +349,26 @@ accessible_name() {
     printf '%s\n' "$ACCESSIBLE" | awk -F '\t' -v id="$1" '$1 == "named" && $2 == id { print $4; exit }'
 }
 
+# Hears, from another program, what a screen reader hears from Lettro for SECONDS (its focus,
+# selection and live-region events), into the file HEARD; returns once the hook is set.
+HEARD_COUNT=0
+start_listening() {
+    HEARD_COUNT=$((HEARD_COUNT + 1))
+    HEARD="$E2E_OUT/heard-$HEARD_COUNT"
+    probe listen "$1" >"$HEARD" &
+    LISTENER=$!
+    wait_until 30 grep -q '^listening' "$HEARD" || fail "the event listener did not start"
+}
+
+stop_listening() {
+    wait "$LISTENER" || fail "the event listener failed"
+}
+
+# The names of the objects that raised event CODE (hexadecimal: 8005 focus, 8019 live region), in order.
+heard_names() {
+    awk -F '\t' -v code="$1" '$1 == "event" && $2 == code { print $3 }' "$HEARD"
+}
+
 # The board's letters in reading order, as the first letters of its cells' names.
 board_from_cells() {
     printf '%s\n' "$ACCESSIBLE" | awk -F '\t' '$1 == "cell" { printf "%s", substr($2, 1, 1) }'
