@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Whole games with the keyboard alone, read from another program as a screen reader reads it: an
 # untimed game dealt with Shift+F2 and ended from the menu, its score kept out of the table; then
-# the names, F2, the board from its cells' names, a word picked with the arrow keys and Space, a
-# word typed, the closing box and Enter Name answered with keys, High Scores by rank and the
-# Solutions list's name. (The Windows tests hear the events.)
+# the names, F2, the board from its cells' names and from Ctrl+B, a word picked with the arrow keys
+# and Space, dropped with Escape, picked again and read around with Ctrl+N, the grid keys, a word
+# typed, the closing box and Enter Name answered with keys, High Scores by rank and Solutions'
+# tally and words. Each deal, each end and each reading key is read from the announcers as a screen
+# reader reads them, with real X keys for the Ctrl chords. (The Windows tests hear the events.)
 set -eEu
 SCENARIO=keyboard-game
 # shellcheck source=lettro_session.sh
@@ -20,6 +22,40 @@ pick_with_keys() {
     for ((step = MARK % 4; step > $1 % 4; step--)); do keys+=(Left); done
     press "${keys[@]}" space
     MARK=$1
+}
+
+# The cells of ACCESSIBLE whose state has the focus (0x4), by index in reading order.
+focused_cell() {
+    printf '%s\n' "$ACCESSIBLE" | awk -F '\t' '$1 == "cell" {
+        if (index("4567cdef", substr($3, length($3)))) { found = found (found == "" ? "" : " ") (n + 0) }
+        n++
+    } END { print found }'
+}
+
+# The board's letters in reading order as Ctrl+B reads them: "Row 1: A B C D. Row 2: …".
+board_reading() {
+    local row reading=""
+    for row in 0 1 2 3; do
+        reading+="${reading:+ }Row $((row + 1)):$(printf '%s' "${1:$((row * 4)):4}" | sed 's/./ &/g')."
+    done
+    printf '%s\n' "$reading"
+}
+
+# Solutions' announcer tells a word of the list ITEMS (newline-separated, "* " before a word
+# found) as found or missed, as the list marks it, and each of its letters with a place.
+word_told() {
+    read_window Solutions
+    local told word mark
+    told=$(text_of "$SOLUTIONS_ANNOUNCER")
+    word=${told%%,*}
+    mark=${told#"$word, "}
+    mark=${mark%%:*}
+    [[ "$told" =~ ^[A-Z]+,\ (found|missed):\ [A-Z]\ row\ [1-4]\ column\ [1-4] ]] || return 1
+    if [ "$mark" = found ]; then
+        printf '%s\n' "$1" | grep -qx "\* $word"
+    else
+        printf '%s\n' "$1" | grep -qx "$word"
+    fi
 }
 
 # The cells of ACCESSIBLE whose state says selected, by index in reading order.
@@ -43,14 +79,18 @@ expect_equal "$(accessible_name "$WORD_FIELD")/$(accessible_name "$STATUS_LINE")
 
 step "Shift+F2 deals an untimed game; a word typed; End Game (Alt+F, E) ends it, and no name is asked"
 press shift+F2
+wait_for_text Lettro "$TIME_ANNOUNCER" "New untimed game"
 wait_until 15 board_shown untimed || fail "no board on screen after Shift+F2"
 wait_for_text Lettro "$TIME_DISPLAY" "--:--"
 solve_board "$GAME_FOLDER/words.dic"
 type_text "$(head -n 1 "$SOLUTIONS" | tr A-Z a-z)"
 press Return
 wait_for_text Lettro "$SCORE_DISPLAY" 1
+press ctrl+t
+wait_for_text Lettro "$TIME_ANNOUNCER" "Untimed game, 1 word found"
 choose_from_file_menu e
 wait_for_window Congratulations 10
+wait_for_text Lettro "$TIME_ANNOUNCER" "Game ended"
 read_window Congratulations
 expect_text 65535 " You got 1 out of $SOLUTION_COUNT\nUntimed games do not enter the high scores." "closing box"
 sleep 1
@@ -69,6 +109,7 @@ activate_main_window
 # so that the new board is read plain and the word field takes the focus.
 press Tab
 press F2
+wait_for_text Lettro "$TIME_ANNOUNCER" "New game, 3 minutes"
 wait_until 15 board_shown dealt "$BOARD" || fail "no new board on screen after F2"
 read_accessible Lettro
 expect_equal "$(board_from_cells)" "$BOARD" "the board read from its cells' names"
@@ -77,14 +118,52 @@ word=$(head -n 1 "$SOLUTIONS")
 [ -n "$word" ] || fail "board $BOARD has no word"
 mapfile -t tiles < <(tiles_for_word "$word")
 
-step "Tab, Tab to the board; $word picked with the arrow keys and Space"
+step "heard from another program: Ctrl+B reads the board, Ctrl+T twice is heard twice, Tab, Tab to the board's cell"
+start_listening 8
+press ctrl+b
+press ctrl+t ctrl+t
 press Tab Tab
+stop_listening
+mapfile -t announced < <(heard_names 8019)
+expect_equal "${#announced[@]}" 3 "the announcements heard: $(heard_names 8019 | paste -sd '|')"
+expect_equal "${announced[0]}" "$(board_reading "$BOARD")" "Ctrl+B"
+[[ "${announced[1]}" =~ ^(2\ minutes|3\ minutes).*\ left,\ no\ words\ found$ ]] || fail "Ctrl+T told \"${announced[1]}\""
+# Unchanged unless a second ticked between the two presses: heard again either way.
+[[ "${announced[2]}" =~ \ left,\ no\ words\ found$ ]] || fail "the second Ctrl+T told \"${announced[2]}\""
+# (Wine hands another program the system's focus event for the board control after the cell's own.)
+heard_names 8005 | grep -qx "${BOARD:0:1}, row 1, column 1" ||
+    fail "no focus heard on the board's first cell: $(heard_names 8005 | paste -sd '|')"
+
+step "a pick dropped with Escape"
+press ctrl+n
+wait_for_text Lettro "$TIME_ANNOUNCER" "No letter picked"
+pick_with_keys "${tiles[0]}"
+wait_for_text Lettro "$WORD_FIELD" "${word:0:1}"
+press Escape
+wait_for_text Lettro "$WORD_FIELD" ""
+wait_for_text Lettro "$ANNOUNCER" "Word cleared"
+
+step "$word picked with the arrow keys and Space; Ctrl+N reads round its last letter"
 for index in "${tiles[@]}"; do
     pick_with_keys "$index"
 done
 wait_for_text Lettro "$WORD_FIELD" "$word"
+press ctrl+n
+wait_for_text_starting Lettro "$TIME_ANNOUNCER" "Next to ${word: -1}: "
 read_accessible Lettro
 expect_equal "$(selected_cells)" "$(printf '%s\n' "${tiles[@]}" | sort -n | paste -sd ' ')" "the picked cells, selected"
+
+step "Ctrl+End, Home and Page Up move the focus mark to the board's edges"
+press ctrl+End
+read_accessible Lettro
+expect_equal "$(focused_cell)" 15 "the cell with the focus after Ctrl+End"
+press Home
+read_accessible Lettro
+expect_equal "$(focused_cell)" 12 "the cell with the focus after Home"
+press Prior
+read_accessible Lettro
+expect_equal "$(focused_cell)" 0 "the cell with the focus after Page Up"
+MARK=0
 
 step "Enter hands it in; a word typed on the board goes into the word field"
 press Return
@@ -96,6 +175,7 @@ wait_for_text Lettro "$STATUS_LINE" "Invalid Word"
 
 step "the time runs out; the closing box and Enter Name answered with keys"
 wait_for_window Congratulations 240
+wait_for_text Lettro "$TIME_ANNOUNCER" "Time's up"
 sleep 1
 press Return
 wait_for_name_entry
@@ -112,11 +192,15 @@ expect_equal "$(accessible_name "$SCORE_NAME_FIRST")/$(accessible_name $((SCORE_
     "Place 1 name/Empty row" "the names of the bottom and the top rows"
 close_high_scores
 
-step "Solutions (Alt+F, S): its list is named for a screen reader"
+step "Solutions (Alt+F, S): its list is named for a screen reader, its tally told, a word told with its letters"
 choose_from_file_menu s
 wait_for_window Solutions 10
+wait_for_text Solutions "$SOLUTIONS_ANNOUNCER" "You found 1 of $SOLUTION_COUNT"
 read_accessible Solutions
 expect_equal "$(accessible_name "$SOLUTIONS_LIST")" "Words on this board" "the Solutions list's name"
+items=$(list_items_of "$SOLUTIONS_LIST")
+press Down
+wait_until 10 word_told "$items" || fail "Solutions told \"$(text_of "$SOLUTIONS_ANNOUNCER")\" for the word selected"
 press Escape
 wait_for_window_gone Solutions 10
 exit_lettro

@@ -42,6 +42,10 @@ SCORE_DISPLAY=$(resource_id IDC_SCORE_DISPLAY)
 TIME_DISPLAY=$(resource_id IDC_TIME_DISPLAY)
 STATUS_LINE=$(resource_id IDC_STATUS_LINE)
 BOARD_CONTROL=$(resource_id IDC_BOARD)
+# The announcers: their latest text is a screen reader's, each emptied a few seconds after it speaks.
+ANNOUNCER=$(resource_id IDC_ANNOUNCER)
+TIME_ANNOUNCER=$(resource_id IDC_TIME_ANNOUNCER)
+SOLUTIONS_ANNOUNCER=$(resource_id IDC_SOLUTIONS_ANNOUNCER)
 BLANK_STATUS="             "
 
 E2E_STEP="setting up"
@@ -325,6 +329,16 @@ wait_for_text() {
     wait_until 10 text_is "$1" "$2" "$3" || fail "control $2 of \"$1\" shows \"$(text_of "$2")\", expected \"$3\""
 }
 
+text_starts() {
+    read_window "$1"
+    case "$(text_of "$2")" in "$3"*) return 0 ;; *) return 1 ;; esac
+}
+
+# Waits until control ID of TITLE shows a text that begins with PREFIX.
+wait_for_text_starting() {
+    wait_until 10 text_starts "$1" "$2" "$3" || fail "control $2 of \"$1\" shows \"$(text_of "$2")\", expected \"$3...\""
+}
+
 # Waits for "Enter Name" and for the moment after it appears in which the game drops every key,
 # so that keys typed for the game never become the name.
 wait_for_name_entry() {
@@ -342,6 +356,26 @@ read_accessible() {
 
 accessible_name() {
     printf '%s\n' "$ACCESSIBLE" | awk -F '\t' -v id="$1" '$1 == "named" && $2 == id { print $4; exit }'
+}
+
+# Hears, from another program, what a screen reader hears from Lettro for SECONDS (its focus,
+# selection and live-region events), into the file HEARD; returns once the hook is set.
+HEARD_COUNT=0
+start_listening() {
+    HEARD_COUNT=$((HEARD_COUNT + 1))
+    HEARD="$E2E_OUT/heard-$HEARD_COUNT"
+    probe listen "$1" >"$HEARD" &
+    LISTENER=$!
+    wait_until 30 grep -q '^listening' "$HEARD" || fail "the event listener did not start"
+}
+
+stop_listening() {
+    wait "$LISTENER" || fail "the event listener failed"
+}
+
+# The names of the objects that raised event CODE (hexadecimal: 8005 focus, 8019 live region), in order.
+heard_names() {
+    awk -F '\t' -v code="$1" '$1 == "event" && $2 == code { print $3 }' "$HEARD"
 }
 
 # The board's letters in reading order, as the first letters of its cells' names.

@@ -10,6 +10,10 @@
 //   window_probe accessible TITLE         what a screen reader reads of the window's controls: each
 //                                         one's id, role and name; the cells of a table, each with
 //                                         its name and state
+//   window_probe listen SECONDS           what a screen reader hears from other programs for that
+//                                         long: "listening" once the hook is set, then a line an
+//                                         event (focus, selection, live region): its code in
+//                                         hexadecimal and the name of the object that raised it
 //
 // Lines are tab-separated; texts are printed as they are, spaces included.
 #include <fcntl.h>
@@ -390,10 +394,60 @@ int listAccessible(const char* title)
     return 0;
 }
 
+// ----- What a screen reader hears (WinEvents, out of context) -----------------------------------
+
+bool isHeard(DWORD event)
+{
+    return event == EVENT_OBJECT_FOCUS || (event >= EVENT_OBJECT_SELECTION && event <= EVENT_OBJECT_SELECTIONWITHIN) ||
+           event == EVENT_OBJECT_LIVEREGIONCHANGED;
+}
+
+// The name is read as the event is taken, as a reader does.
+void CALLBACK printEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    if (!isHeard(event)) {
+        return;
+    }
+    IAccessible* source = nullptr;
+    VARIANT named;
+    VariantInit(&named);
+    std::string name;
+    if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object), static_cast<DWORD>(child), &source,
+                                            &named)) &&
+        source != nullptr) {
+        name = nameOf(source, named);
+        source->Release();
+    }
+    std::printf("event\t%lx\t%s\n", event, name.c_str());
+    std::fflush(stdout);
+}
+
+int listen(int seconds)
+{
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, printEvent, 0, 0,
+                                         WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+    if (hook == nullptr) {
+        std::fprintf(stderr, "window_probe: no event hook\n");
+        return 1;
+    }
+    std::printf("listening\n");
+    std::fflush(stdout);
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < static_cast<DWORD>(seconds) * 1000) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+    }
+    UnhookWinEvent(hook);
+    return 0;
+}
+
 int usage()
 {
     std::fprintf(stderr, "usage: window_probe windows | controls TITLE | board SHOT.ppm X Y TILE-FOLDER SIDE | "
-                         "accessible TITLE\n");
+                         "accessible TITLE | listen SECONDS\n");
     return 2;
 }
 
@@ -416,6 +470,9 @@ int main(int argc, char** argv)
     CoInitialize(nullptr);
     if (command == "accessible" && argc == 3) {
         return listAccessible(argv[2]);
+    }
+    if (command == "listen" && argc == 3) {
+        return listen(std::atoi(argv[2]));
     }
     return usage();
 }

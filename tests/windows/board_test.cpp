@@ -528,13 +528,56 @@ TEST_F(Board, DescriptionChangesAreToldForTheCellsWhoseDescriptionChangedOnly)
     table->Release();
 }
 
+// The names of the objects an enumeration hands out, `wanted` at a time.
+std::vector<std::string> namesIn(IEnumVARIANT* objects, ULONG wanted)
+{
+    std::vector<VARIANT> found(wanted);
+    ULONG count = 0;
+    objects->Next(wanted, found.data(), &count);
+    std::vector<std::string> names;
+    for (ULONG item = 0; item < count; ++item) {
+        IAccessible* cell = nullptr;
+        found[item].pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&cell));
+        names.push_back(nameOf(cell));
+        cell->Release();
+        VariantClear(&found[item]);
+    }
+    return names;
+}
+
+IEnumVARIANT* selectionOf(IAccessible* table)
+{
+    VARIANT selection;
+    IEnumVARIANT* picks = nullptr;
+    if (table->get_accSelection(&selection) == S_OK && selection.vt == VT_UNKNOWN) {
+        selection.punkVal->QueryInterface(__uuidof(IEnumVARIANT), reinterpret_cast<void**>(&picks));
+    }
+    VariantClear(&selection);
+    return picks;
+}
+
+// The name of the cell that has the focus, as the table tells it; empty while none has.
+std::string focusedCellName(IAccessible* table)
+{
+    VARIANT focus;
+    std::string name;
+    if (table->get_accFocus(&focus) == S_OK && focus.vt == VT_DISPATCH) {
+        IAccessible* cell = nullptr;
+        focus.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&cell));
+        name = cell != nullptr ? nameOf(cell) : "";
+        if (cell != nullptr) {
+            cell->Release();
+        }
+    }
+    VariantClear(&focus);
+    return name;
+}
+
 TEST_F(Board, ScreenReaderSelectsFocusesAndActsOnCellsAsTheKeysWould)
 {
     newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
     IAccessible* table = tableOf(dialog);
-    VARIANT g = self(), a = self();
-    g.lVal = 23;
-    a.lVal = 11;
+    VARIANT g = cellId(23), a = cellId(11), b = cellId(12);
     EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS, g), S_OK);
     EXPECT_EQ(GetFocus(), control(IDC_BOARD));
     EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{6}) << "the focus mark on the G";
@@ -545,33 +588,93 @@ TEST_F(Board, ScreenReaderSelectsFocusesAndActsOnCellsAsTheKeysWould)
     EXPECT_EQ(field(), "GA");
     EXPECT_EQ(table->accSelect(SELFLAG_REMOVESELECTION, g), E_INVALIDARG) << "the G is not the last letter";
     EXPECT_EQ(field(), "GA");
-    VARIANT selection;
-    ASSERT_EQ(table->get_accSelection(&selection), S_OK);
-    ASSERT_EQ(selection.vt, VT_UNKNOWN);
-    IEnumVARIANT* picks = nullptr;
-    selection.punkVal->QueryInterface(__uuidof(IEnumVARIANT), reinterpret_cast<void**>(&picks));
-    VariantClear(&selection);
+    IEnumVARIANT* picks = selectionOf(table);
     ASSERT_NE(picks, nullptr);
-    VARIANT found[3];
-    ULONG count = 0;
-    picks->Next(3, found, &count);
+    EXPECT_EQ(namesIn(picks, 3), (std::vector<std::string>{"G, row 2, column 3", "A, row 1, column 1"}))
+        << "in the word's order";
     picks->Release();
-    ASSERT_EQ(count, 2u);
-    std::vector<std::string> names;
-    for (ULONG item = 0; item < count; ++item) {
-        IAccessible* cell = nullptr;
-        found[item].pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&cell));
-        names.push_back(nameOf(cell));
-        cell->Release();
-        VariantClear(&found[item]);
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"A, row 1, column 1", "G, row 2, column 3"}));
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, b), S_OK) << "a click, as documented";
+    EXPECT_EQ(field(), "GAB") << "the other picks stay";
+    EXPECT_EQ(focusedCellName(table), "B, row 1, column 2");
     BSTR action = nullptr;
     EXPECT_EQ(table->get_accDefaultAction(g, &action), DISP_E_MEMBERNOTFOUND) << "G is not the last letter";
-    table->get_accDefaultAction(a, &action);
+    table->get_accDefaultAction(b, &action);
     EXPECT_EQ(textOf(action), "Take back");
+    EXPECT_EQ(table->accDoDefaultAction(b), S_OK);
     EXPECT_EQ(table->accDoDefaultAction(a), S_OK);
     EXPECT_EQ(field(), "G");
+    table->Release();
+}
+
+// A refused call is refused before anything changes: the focus mark stays where it was.
+TEST_F(Board, RefusedSelectionChangesNothing)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    IAccessible* table = tableOf(dialog);
+    EXPECT_EQ(table->accSelect(SELFLAG_ADDSELECTION, cellId(11)), S_OK);
+    EXPECT_EQ(table->accSelect(SELFLAG_ADDSELECTION, cellId(12)), S_OK);
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS, cellId(13)), S_OK);
+    for (long flags : {SELFLAG_TAKEFOCUS | SELFLAG_REMOVESELECTION, SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION |
+                                                                        SELFLAG_REMOVESELECTION}) {
+        EXPECT_EQ(table->accSelect(flags, cellId(11)), E_INVALIDARG) << "the A is not the last letter";
+    }
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, cellId(99)), E_INVALIDARG) << "no such cell";
+    EXPECT_EQ(field(), "AB");
+    EXPECT_EQ(focusedCellName(table), "C, row 1, column 3") << "the focus stays on the C";
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_REMOVESELECTION, cellId(12)), S_OK);
+    EXPECT_EQ(field(), "A");
+    EXPECT_EQ(focusedCellName(table), "B, row 1, column 2");
+    table->Release();
+}
+
+TEST_F(Board, TableTakesTheFocusOnlyWhileThePlayerCouldGiveItAndAnswersUnknownIdsAsInvalid)
+{
+    IAccessible* table = tableOf(dialog);
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS, self()), E_FAIL) << "no board to focus before the first deal";
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    ASSERT_EQ(GetFocus(), control(IDC_WORD_FIELD));
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKESELECTION, self()), E_INVALIDARG) << "the table is not selectable";
+    EXPECT_EQ(GetFocus(), control(IDC_WORD_FIELD));
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS, self()), S_OK);
+    EXPECT_EQ(GetFocus(), control(IDC_BOARD));
+    SetFocus(control(IDC_WORD_FIELD));
+    EnableWindow(dialog, FALSE);
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS, self()), E_FAIL) << "the main window disabled";
+    EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS, cellId(11)), E_FAIL);
+    EnableWindow(dialog, TRUE);
+    SetActiveWindow(dialog);
+    HRESULT whileBoxShown = S_OK;
+    answerNextMessageBox(IDOK, [table, &whileBoxShown] { whileBoxShown = table->accSelect(SELFLAG_TAKEFOCUS, self()); });
+    MessageBoxA(nullptr, "Another window is active", "Other", MB_OK);
+    EXPECT_EQ(whileBoxShown, E_FAIL) << "the main window not active";
+    BSTR action = nullptr;
+    for (LONG unknown : {99, 5, 55, -3}) {
+        EXPECT_EQ(table->get_accDefaultAction(cellId(unknown), &action), E_INVALIDARG) << "id " << unknown;
+        EXPECT_EQ(table->accDoDefaultAction(cellId(unknown)), E_INVALIDARG) << "id " << unknown;
+    }
+    for (LONG actionless : {CHILDID_SELF, 2}) {
+        EXPECT_EQ(table->get_accDefaultAction(cellId(actionless), &action), DISP_E_MEMBERNOTFOUND) << actionless;
+        EXPECT_EQ(table->accDoDefaultAction(cellId(actionless)), DISP_E_MEMBERNOTFOUND) << actionless;
+    }
+    table->Release();
+}
+
+TEST_F(Board, SelectionEnumerationStopsAtItsEndAndRefusesANullArray)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    IAccessible* table = tableOf(dialog);
+    table->accSelect(SELFLAG_ADDSELECTION, cellId(11));
+    table->accSelect(SELFLAG_ADDSELECTION, cellId(12));
+    IEnumVARIANT* picks = selectionOf(table);
+    ASSERT_NE(picks, nullptr);
+    EXPECT_EQ(namesIn(picks, 1), std::vector<std::string>{"A, row 1, column 1"});
+    EXPECT_EQ(picks->Skip(0xFFFFFFFFu), S_FALSE);
+    EXPECT_EQ(namesIn(picks, 2), std::vector<std::string>{}) << "a huge skip does not wrap round to the start";
+    ULONG fetched = 7;
+    picks->Reset();
+    EXPECT_EQ(picks->Next(1, nullptr, &fetched), E_POINTER);
+    EXPECT_EQ(fetched, 0u);
+    picks->Release();
     table->Release();
 }
 
@@ -611,6 +714,95 @@ TEST_F(Board, DealLeavesTheFocusOnTheBoardAndTellsScreenReaders)
     ASSERT_EQ(heard.size(), 2u);
     EXPECT_EQ(heard[0], "Board");
     EXPECT_EQ(heard[1], std::string(1, gameState.tileLetters[4]) + ", row 2, column 1");
+}
+
+// ---- the keys that move on the board, read it and drop the word ----
+
+TEST_F(Board, HomeEndPageUpPageDownAndCtrlGoToTheEdgesOfTheRowColumnAndBoard)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    SetFocus(control(IDC_BOARD));
+    pressKey(VK_DOWN);
+    pressKey(VK_RIGHT);
+    watchEvents(EVENT_OBJECT_FOCUS);
+    pressKey(VK_END);
+    pressKey(VK_HOME);
+    pressKey(VK_NEXT);
+    pressKey(VK_RIGHT);
+    pressKey(VK_PRIOR);
+    pressKeyWith(VK_CONTROL, VK_END);
+    pressKeyWith(VK_CONTROL, VK_HOME);
+    EXPECT_EQ(watchedNames(), (std::vector<std::string>{"H, row 2, column 4", "E, row 2, column 1", "M, row 4, column 1",
+                                                        "N, row 4, column 2", "B, row 1, column 2", "P, row 4, column 4",
+                                                        "A, row 1, column 1"}));
+    EXPECT_EQ(changedTilesOf(dialog), std::vector<int>{0});
+}
+
+TEST_F(Board, ReadingKeysReadTheBoardAndTheLettersNextToTheLastPickOnTheTimeAnnouncer)
+{
+    pressKeyWith(VK_CONTROL, 'B');
+    EXPECT_EQ(accessibleName(control(IDC_TIME_ANNOUNCER)), "No game running");
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    SetFocus(control(IDC_BOARD));
+    pressKeyWith(VK_CONTROL, 'N');
+    EXPECT_EQ(accessibleName(control(IDC_TIME_ANNOUNCER)), "No letter picked");
+    pressKeyWith(VK_CONTROL, 'B');
+    EXPECT_EQ(accessibleName(control(IDC_TIME_ANNOUNCER)),
+              "Row 1: A B C D. Row 2: E F G H. Row 3: I J K L. Row 4: M N O P.");
+    pressKey(VK_SPACE);
+    pressKey(VK_DOWN);
+    pressKey(VK_RIGHT);
+    pressKey(VK_SPACE);
+    watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageA(control(IDC_BOARD), WM_KEYDOWN, 'N', 1);
+    PostMessageA(control(IDC_BOARD), WM_KEYDOWN, 'N', 0x40000001);
+    pumpMessages();
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(watchedNames(), std::vector<std::string>{"Next to F: A row 1 column 1, B row 1 column 2, C row 1 column 3, "
+                                                       "E row 2 column 1, G row 2 column 3, I row 3 column 1, "
+                                                       "J row 3 column 2, K row 3 column 3"})
+        << "once per press";
+    EXPECT_EQ(accessibleName(control(IDC_ANNOUNCER)), "F: AF") << "the verdict announcer keeps its text";
+    EXPECT_EQ(field(), "AF") << "the chords type nothing";
+    pressKey(VK_UP);
+    pressKey(VK_SPACE);
+    pressKeyWith(VK_CONTROL, 'N');
+    EXPECT_EQ(accessibleName(control(IDC_TIME_ANNOUNCER)),
+              "Next to B: A row 1 column 1, C row 1 column 3, E row 2 column 1, F row 2 column 2, G row 2 column 3")
+        << "B is the last letter picked now";
+}
+
+TEST_F(Board, EscapeClearsTheWordAndEveryPickAsAHandInDoes)
+{
+    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
+    for (int id : {IDC_BOARD, IDC_WORD_FIELD, IDC_FOUND_WORDS, IDC_SUBMIT}) {
+        SetFocus(control(IDC_BOARD));
+        pressKey(VK_SPACE);
+        pressKey(VK_RIGHT);
+        pressKey(VK_SPACE);
+        pressKey(VK_LEFT);
+        ASSERT_EQ(field(), "AB");
+        SetFocus(control(id));
+        watchEvents(EVENT_OBJECT_SELECTIONWITHIN, EVENT_OBJECT_DESCRIPTIONCHANGE);
+        pressKey(VK_ESCAPE);
+        std::vector<DWORD> events = watchedEvents();
+        EXPECT_EQ(field(), "") << "from control " << id;
+        EXPECT_EQ(accessibleName(control(IDC_ANNOUNCER)), "Word cleared");
+        EXPECT_EQ(std::count(events.begin(), events.end(), static_cast<DWORD>(EVENT_OBJECT_SELECTIONWITHIN)), 1);
+        EXPECT_EQ(std::count(events.begin(), events.end(), static_cast<DWORD>(EVENT_OBJECT_DESCRIPTIONCHANGE)), 6)
+            << "A and B lose their places, C, E, F and G their nearness to the B";
+        EXPECT_EQ(GetFocus(), control(id));
+        SetFocus(control(IDC_BOARD));
+        pressKey(VK_SPACE);
+        EXPECT_EQ(field(), "A") << "the A is picked afresh, not taken for a pick of a word gone";
+        pressKey(VK_SPACE);
+    }
+    EXPECT_TRUE(IsWindowVisible(dialog));
 }
 
 } // namespace

@@ -14,8 +14,9 @@
 #include "ui/board/board_on_screen.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/dialogs/name_text.h"
-#include "ui/resources/resource_ids.h"
 #include "ui/common/ui_state.h"
+#include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/annotations.h"
 #include "windows_test_support.h"
 
 namespace {
@@ -132,6 +133,18 @@ TEST_F(Dialogs, HighScoresShowsAllTenSlotsSortedBestAtTheTop)
     EXPECT_EQ(controlText(scores, IDC_SCORE_NAME_FIRST), "Mine");
 }
 
+TEST_F(Dialogs, EmptyHighScoresOpensOnOkAndSaysSo)
+{
+    open();
+    HWND scores = openChild(IDM_HIGH_SCORES, "High Scores");
+    ASSERT_NE(scores, nullptr);
+    EXPECT_EQ(GetFocus(), GetDlgItem(scores, IDOK));
+    letAnnouncementsSettle();
+    EXPECT_EQ(accessibleName(GetDlgItem(scores, IDC_HIGH_SCORES_ANNOUNCER)), "No high scores yet");
+    pressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(scores, IDOK)) << "no empty row is a Tab stop";
+}
+
 TEST_F(Dialogs, HighScoresClosesOnWmCloseButNotOnEscape)
 {
     open();
@@ -202,13 +215,22 @@ TEST_F(Dialogs, GameEndingWhileHighScoresIsOpenOpensEnterNameBesideIt)
 
 TEST_F(Dialogs, KeyboardMovesTheFocusAndEnterPressesOkInEveryChildDialog)
 {
-    open();
+    open(scoreLine("Ann", 30) + scoreLine("Bob", 20));
     HWND scores = openChild(IDM_HIGH_SCORES, "High Scores");
-    pressKey(VK_TAB);
-    EXPECT_EQ(GetFocus(), GetDlgItem(scores, IDC_SCORE_NAME_FIRST + 18)) << "Tab: from OK to the top row";
+    // Place 1 is slot 1, Place 2 slot 0; the eight rows above them are empty.
+    const int byRank[] = {IDC_SCORE_NAME_FIRST + 2, IDC_SCORE_VALUE_FIRST + 2, IDC_SCORE_NAME_FIRST,
+                          IDC_SCORE_VALUE_FIRST, IDOK, IDC_SCORE_NAME_FIRST + 2};
+    EXPECT_EQ(GetFocus(), GetDlgItem(scores, byRank[0])) << "it opens on Place 1's name";
+    EXPECT_EQ(GetWindow(GetDlgItem(scores, IDC_SCORE_VALUE_FIRST), GW_HWNDNEXT), GetDlgItem(scores, IDOK))
+        << "a reader walking the dialog meets OK after the rows, where it is drawn";
+    for (int stop = 1; stop < 6; ++stop) {
+        pressKey(VK_TAB);
+        EXPECT_EQ(GetFocus(), GetDlgItem(scores, byRank[stop])) << "Tab stop " << stop << ": down the ranks, then OK";
+    }
     pressKey(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), GetDlgItem(scores, IDOK)) << "Shift+Tab: from Place 1 back to OK";
     pressKey(VK_TAB, true);
-    EXPECT_EQ(GetFocus(), GetDlgItem(scores, IDC_SCORE_VALUE_FIRST)) << "Shift+Tab: back past OK to the bottom row";
+    EXPECT_EQ(GetFocus(), GetDlgItem(scores, IDC_SCORE_VALUE_FIRST)) << "Shift+Tab: from OK to the last entry";
     for (const char* caption : {"High Scores", "About"}) {
         HWND child = FindWindowA(nullptr, caption);
         if (child == nullptr) {
@@ -273,6 +295,18 @@ std::vector<std::string> listItems(HWND list)
     return items;
 }
 
+// The focus events and live-region events watched, in order, without the others between them.
+std::vector<DWORD> focusAndLiveRegionEvents()
+{
+    std::vector<DWORD> kept;
+    for (DWORD event : watchedEvents()) {
+        if (event == EVENT_OBJECT_FOCUS || event == EVENT_OBJECT_LIVEREGIONCHANGED) {
+            kept.push_back(event);
+        }
+    }
+    return kept;
+}
+
 void clickFirstItem(HWND list)
 {
     SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 3));
@@ -323,11 +357,20 @@ TEST_F(Dialogs, SolutionsOpensBesideTheBoardAndMarksTheSelectedWordUntilClosedOr
     answerNextMessageBox();
     runOutTheClock();
     clickButton(FindWindowA(nullptr, "Enter Name"), IDC_NAME_OK);
+    watchEvents(EVENT_OBJECT_FOCUS, EVENT_OBJECT_LIVEREGIONCHANGED);
     HWND solutions = openSolutionsBesideBoard();
     HWND list = GetDlgItem(solutions, IDC_SOLUTIONS_LIST);
+    letAnnouncementsSettle();
+    std::vector<DWORD> opening = focusAndLiveRegionEvents();
+    EXPECT_EQ(opening, (std::vector<DWORD>{EVENT_OBJECT_FOCUS, EVENT_OBJECT_LIVEREGIONCHANGED}))
+        << "the tally is told once the focus is on the list";
+    EXPECT_EQ(accessibleName(GetDlgItem(solutions, IDC_SOLUTIONS_ANNOUNCER)), "You found 1 of 3");
+    EXPECT_TRUE(isAskedToBeLiveRegion(GetDlgItem(solutions, IDC_SOLUTIONS_ANNOUNCER)));
     ASSERT_EQ(listItems(list), (std::vector<std::string>{"ABA", "* CAB", "FED"}));
     clickFirstItem(list);
     EXPECT_EQ(changedTiles(), (std::vector<int>{0, 1, 2})) << "ABA along the top row";
+    EXPECT_EQ(accessibleName(GetDlgItem(solutions, IDC_SOLUTIONS_ANNOUNCER)),
+              "ABA, missed: A row 1 column 1, B row 1 column 2, A row 1 column 3");
     IAccessible* table = nullptr;
     AccessibleObjectFromWindow(GetDlgItem(dialog, IDC_BOARD), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                reinterpret_cast<void**>(&table));
@@ -346,6 +389,13 @@ TEST_F(Dialogs, SolutionsOpensBesideTheBoardAndMarksTheSelectedWordUntilClosedOr
     pauseAfterTheGamesEnd();
     pressKey(VK_DOWN);
     EXPECT_EQ(changedTiles(), (std::vector<int>{1, 2, 3})) << "CAB replaces ABA";
+    EXPECT_EQ(accessibleName(GetDlgItem(solutions, IDC_SOLUTIONS_ANNOUNCER)),
+              "CAB, found: C row 1 column 4, A row 1 column 3, B row 1 column 2");
+    watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
+    pressKey(VK_DOWN);
+    pressKey(VK_DOWN);
+    EXPECT_EQ(watchedNames(), std::vector<std::string>{"FED, missed: F row 2 column 3, E row 2 column 2, D row 2 column 1"})
+        << "Down at the list's end says nothing again";
     clickButton(solutions, IDOK);
     SetFocus(GetDlgItem(dialog, IDC_FOUND_WORDS)); // the board's focus mark aside
     EXPECT_EQ(changedTiles(), std::vector<int>{}) << "closing Solutions clears the marks";
@@ -367,6 +417,7 @@ TEST_F(Dialogs, AboutShowsSevenLinesAndTheBTile)
         EXPECT_EQ(controlText(about, IDC_ABOUT_TEXT),
                   "Lettro\r\n\r\nWritten by the Lettro team\r\n\r\n2026\r\n\r\nVersion " LETTRO_VERSION_TEXT);
         EXPECT_EQ(SendDlgItemMessageA(about, IDC_ABOUT_TEXT, EM_GETLINECOUNT, 0, 0), 7);
+        EXPECT_EQ(accessibleName(GetDlgItem(about, IDC_ABOUT_TEXT)), "About Lettro");
         RedrawWindow(about, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         EXPECT_TRUE(screenSquare(about, 130, 10) == shrunkTile(5)) << "the B tile at (130, 10)";
         SendMessageA(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_TEXT, EN_SETFOCUS), 0);

@@ -15,6 +15,8 @@
 #include "ui/common/ui_state.h"
 #include "ui/common/window_colours.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/announcements.h"
+#include "ui/screen_reader/annotations.h"
 #include "windows_test_support.h"
 
 namespace {
@@ -278,22 +280,28 @@ TEST_F(MainWindow, LastTickEndsTheGameWithTheClosingBox)
     EXPECT_EQ(GetFocus(), control(IDC_BOARD)) << "the focus lands on a control";
 }
 
-TEST_F(MainWindow, TheTimeKeyTellsTheTimeLeft)
+TEST_F(MainWindow, TheTimeKeyTellsTheTimeLeftAndTheWordsFound)
 {
     std::vector<std::string> heard;
     for (int ticks : {0, 47, 72, 2}) {
         if (ticks == 47) {
             command(IDM_NEW_GAME);
+        } else if (ticks != 0) {
+            typeAndSubmit(std::string(1, static_cast<char>(std::tolower(gameState.tileLetters[ticks == 72 ? 0 : 15]))));
         }
         tick(ticks);
         pressKeyWith(VK_CONTROL, 'T');
         heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
     }
+    int found = gameState.tileLetters[0] == gameState.tileLetters[15] ? 1 : 2;
     command(IDM_NEW_UNTIMED_GAME);
     pressKeyWith(VK_CONTROL, 'T');
     heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
-    EXPECT_EQ(heard, (std::vector<std::string>{"No game running", "2 minutes 13 seconds left", "1 minute 1 second left",
-                                               "59 seconds left", "Untimed game"}));
+    EXPECT_EQ(heard, (std::vector<std::string>{"No game running", "2 minutes 13 seconds left, no words found",
+                                               "1 minute 1 second left, 1 word found",
+                                               "59 seconds left, " + std::to_string(found) + " word" +
+                                                   (found == 1 ? "" : "s") + " found",
+                                               "Untimed game, no words found"}));
     // Held down: the key's repeats (bit 30 of lParam) are told nothing more.
     watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
     BYTE keys[256];
@@ -309,6 +317,74 @@ TEST_F(MainWindow, TheTimeKeyTellsTheTimeLeft)
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     EXPECT_EQ(watchedEvents().size(), 1u) << "one announcement for one press of Ctrl+T";
+}
+
+// The last focus event comes before the deal's announcement: a reader cuts off what it was told
+// just before the focus moved.
+TEST_F(MainWindow, EveryDealAndEveryEndIsAnnouncedOnTheTimeAnnouncer)
+{
+    std::vector<std::string> heard;
+    watchEvents(EVENT_OBJECT_FOCUS, EVENT_OBJECT_LIVEREGIONCHANGED);
+    SetFocus(control(IDC_FOUND_WORDS));
+    pressKey(VK_F2);
+    pumpMessages();
+    std::vector<DWORD> events = watchedEvents();
+    auto lastFocus = std::find(events.rbegin(), events.rend(), static_cast<DWORD>(EVENT_OBJECT_FOCUS));
+    auto announced = std::find(events.rbegin(), events.rend(), static_cast<DWORD>(EVENT_OBJECT_LIVEREGIONCHANGED));
+    ASSERT_NE(announced, events.rend());
+    EXPECT_LT(announced - events.rbegin(), lastFocus - events.rbegin()) << "announced after the focus moved";
+    heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
+    HWND firstAnnouncer = control(IDC_TIME_ANNOUNCER);
+    command(IDM_NEW_UNTIMED_GAME);
+    heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
+    EXPECT_NE(control(IDC_TIME_ANNOUNCER), firstAnnouncer) << "the next text comes from the other announcer";
+    answerNextMessageBox();
+    command(IDM_END_GAME);
+    heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
+    command(IDM_NEW_GAME);
+    tick(179);
+    answerNextMessageBox(IDOK, [this, &heard] { heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER))); });
+    tick(1);
+    EXPECT_EQ(heard, (std::vector<std::string>{"New game, 3 minutes", "New untimed game", "Game ended", "Time's up"}))
+        << "the last one while the closing box is on screen";
+    EXPECT_EQ(accessibleName(control(IDC_ANNOUNCER)), "") << "nothing of these on the verdict announcer";
+}
+
+// An announcement like the one before is still raised anew, every announcer is asked to be a live
+// region, and a few seconds later each is emptied without a live-region event.
+TEST_F(MainWindow, AnnouncementsAreHeardEvenWhenRepeatedAndAreEmptiedAfterAFewSeconds)
+{
+    watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
+    std::vector<HWND> speakers;
+    for (int press = 0; press < 2; ++press) {
+        pressKeyWith(VK_CONTROL, 'T');
+        speakers.push_back(control(IDC_TIME_ANNOUNCER));
+    }
+    EXPECT_EQ(watchedNames(), (std::vector<std::string>{"No game running", "No game running"}));
+    EXPECT_NE(speakers[0], speakers[1]);
+    command(IDM_NEW_GAME);
+    for (int entry = 0; entry < 3; ++entry) {
+        typeAndSubmit("zzzz");
+        speakers.push_back(control(IDC_ANNOUNCER));
+    }
+    EXPECT_EQ(watchedNames(),
+              (std::vector<std::string>{"No game running", "No game running", "New game, 3 minutes", "ZZZZ: Invalid Word",
+                                        "ZZZZ: Already Entered", "ZZZZ: Already Entered"}));
+    EXPECT_NE(speakers[3], speakers[4]);
+    for (HWND speaker : speakers) {
+        EXPECT_TRUE(isAskedToBeLiveRegion(speaker)) << "Lettro asks for every announcer to be a live region";
+    }
+    watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
+    auto anyLeft = [&speakers] {
+        return std::any_of(speakers.begin(), speakers.end(), [](HWND speaker) { return !accessibleName(speaker).empty(); });
+    };
+    DWORD start = GetTickCount();
+    while (anyLeft() && GetTickCount() - start < ANNOUNCEMENT_KEPT_MS + 3000) {
+        Sleep(50);
+        pumpMessages();
+    }
+    EXPECT_FALSE(anyLeft()) << "every announcer is emptied a few seconds after it spoke";
+    EXPECT_EQ(watchedNames(), std::vector<std::string>{}) << "the emptying is not announced";
 }
 
 TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
@@ -648,10 +724,18 @@ TEST_F(MainWindow, FirstKeyAfterAPauseActsAndSoDoTheKeysRightAfterIt)
     EXPECT_EQ(controlText(enterName, IDC_NAME_FIELD), "bob") << "a name typed quickly is kept whole";
 }
 
-TEST_F(MainWindow, EscapeIsNoCommandAndLeavesTheWindowOpen)
+TEST_F(MainWindow, EscapeOutsideAGameDoesNothingAndLeavesTheWindowOpen)
 {
+    watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
     command(IDCANCEL);
     EXPECT_TRUE(IsWindowVisible(dialog));
+    command(IDM_NEW_UNTIMED_GAME);
+    answerNextMessageBox();
+    command(IDM_END_GAME);
+    SetFocus(control(IDC_FOUND_WORDS));
+    pressKey(VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(accessibleName(control(IDC_ANNOUNCER)), "") << "no word to clear after the game";
 }
 
 TEST(FoundWords, NewestWordStaysInViewAfterMoreWordsThanTheListShows)

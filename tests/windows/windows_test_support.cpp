@@ -280,6 +280,14 @@ void pumpMessages()
     }
 }
 
+void letAnnouncementsSettle()
+{
+    for (int round = 0; round < 5; ++round) {
+        Sleep(20);
+        pumpMessages();
+    }
+}
+
 namespace {
 
 const int SQUARE = 60;

@@ -73,6 +73,10 @@ void pressMouseAt(HWND dialog, int x, int y, UINT message = WM_LBUTTONDOWN);
 // Handles this thread's pending messages.
 void pumpMessages();
 
+// Handles this thread's messages for a while, so that what is announced once a box or a dialog
+// has settled is said.
+void letAnnouncementsSettle();
+
 // The 60 x 60 pixels at client pixel (x, y) of the window as it stands on screen, as 0x00RRGGBB.
 std::vector<unsigned> screenSquare(HWND window, int x, int y);
 

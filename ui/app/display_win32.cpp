@@ -4,6 +4,7 @@
 #include "engine/display.h"
 #include "engine/game_life.h"
 #include "engine/game_state.h"
+#include "ui/app/game_announcements.h"
 #include "ui/app/game_keys.h"
 #include "ui/app/score_keeping.h"
 #include "ui/board/board_accessibility.h"
@@ -94,7 +95,9 @@ void showClosingMessage(const char* text, int finishedScore, bool offerScore)
 {
     std::size_t held = offerScore ? holdFinishedScore(finishedScore) : 0;
     guardKeysFromNow();
+    announceGameEnd();
     MessageBoxA(nullptr, text, CLOSING_TITLE, MB_OK);
+    announceWhatIsHeld();
     endKeyGuard();
     if (offerScore) {
         offerHeldScore(held);

@@ -2,6 +2,7 @@
 // which runs the main window, never calls TranslateAccelerator), and its rules.
 #include "ui/app/game_keys.h"
 
+#include "ui/app/reading_keys.h"
 #include "ui/common/key_flags.h"
 #include "ui/common/ui_state.h"
 #include "ui/dialogs/child_dialogs.h"
@@ -142,7 +143,7 @@ bool takeGameKey(MSG* message)
     if (isGuarded(message)) {
         return true;
     }
-    if (isInMainWindowOrItsDialogs(message->hwnd) && takeTimeKey(message)) {
+    if (isInMainWindowOrItsDialogs(message->hwnd) && (takeTimeKey(message) || takeReadingKey(message))) {
         return true;
     }
     return isInMainWindow(message->hwnd) && takeMainWindowKey(message);

@@ -9,8 +9,10 @@
 #include "engine/game_state.h"
 #include "engine/submission.h"
 #include "scores/high_score_table.h"
+#include "ui/app/game_announcements.h"
 #include "ui/app/game_keys.h"
 #include "ui/app/score_keeping.h"
+#include "ui/app/word_clearing.h"
 #include "ui/board/board_control.h"
 #include "ui/board/board_on_screen.h"
 #include "ui/board/board_painting.h"
@@ -77,13 +79,19 @@ INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
         return FALSE;
     case IDM_NEW_GAME:
         startNewGame();
+        announceDeal();
         return FALSE;
     case IDM_NEW_UNTIMED_GAME:
         startUntimedGame();
+        announceDeal();
         return FALSE;
     case IDM_END_GAME:
-        endRunningGame();
+        endGameByPlayer();
         return FALSE;
+    case IDCANCEL:
+        // Escape, from the dialog manager: it never closes the main window.
+        clearWordOnEscape();
+        return TRUE;
     case IDM_EXIT:
         leaveProgram(hwnd);
         return TRUE;

@@ -3,6 +3,7 @@
 // own function table, so one small class answers it; what it says is worked out by free functions.
 #include "ui/board/board_accessibility.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "ui/screen_reader/object_enumeration.h"
 #include "ui/screen_reader/oleacc_functions.h"
 #include "ui/screen_reader/screen_points.h"
+#include "ui/screen_reader/spoken_texts.h"
 
 namespace {
 
@@ -53,15 +55,14 @@ std::string partName(const Part& part)
     if (part.kind == TABLE) {
         return "Board";
     }
-    std::string row = std::to_string(part.row + 1);
     if (part.kind == CELL) {
-        return std::string(1, letterAt(part.row, part.column)) + ", row " + row + ", column " + std::to_string(part.column + 1);
+        return cellName(PlacedLetter{letterAt(part.row, part.column), part.row, part.column});
     }
-    std::string name = "Row " + row + ":";
+    std::string letters;
     for (int column = 0; column < BOARD_SIZE; ++column) {
-        name += std::string(" ") + letterAt(part.row, column);
+        letters += letterAt(part.row, column);
     }
-    return name;
+    return rowName(part.row, letters);
 }
 
 LONG partRole(const Part& part)
@@ -93,7 +94,7 @@ std::string partDescription(const Part& part)
     return part.kind == CELL ? cellDescription(tileOf(part)) : "";
 }
 
-// The picked cells within `part`: every pick of the table, a row's own.
+// The picked cells within `part`, in the word's order: every pick of the table, a row's own.
 std::vector<Part> pickedCellsOf(const Part& part)
 {
     std::vector<Part> picked;
@@ -103,6 +104,8 @@ std::vector<Part> pickedCellsOf(const Part& part)
             picked.push_back(cellOf(tile));
         }
     }
+    std::sort(picked.begin(), picked.end(),
+              [](const Part& one, const Part& other) { return pickedPlace(tileOf(one)) < pickedPlace(tileOf(other)); });
     return picked;
 }
 
@@ -228,13 +231,28 @@ HRESULT numberOf(const Part& self, VARIANT child, VARIANT* value, LONG (*answer)
 bool setPart(VARIANT* value, const Part& part);
 HRESULT setSelection(VARIANT* selection, const std::vector<Part>& picked);
 
-// The cell that `child` names, seen from `self`; E_INVALIDARG for a row or the table.
-HRESULT resolveCell(const Part& self, VARIANT child, int& tile)
+// The cell that `child` names, seen from `self`. A child id that names nothing is E_INVALIDARG; a
+// row or the table, which have no action, DISP_E_MEMBERNOTFOUND.
+HRESULT resolveActingCell(const Part& self, VARIANT child, int& tile)
 {
     Part named;
     HRESULT result = resolve(self, child, named);
     tile = tileOf(named);
-    return FAILED(result) ? result : named.kind == CELL ? S_OK : E_INVALIDARG;
+    return FAILED(result) ? result : named.kind == CELL ? S_OK : DISP_E_MEMBERNOTFOUND;
+}
+
+// accSelect: the table takes the focus, a row nothing, a cell by the cells' rules.
+HRESULT selectPart(const Part& self, long flags, VARIANT child)
+{
+    Part named;
+    HRESULT result = resolve(self, child, named);
+    if (FAILED(result)) {
+        return result;
+    }
+    if (named.kind == TABLE) {
+        return selectBoard(flags);
+    }
+    return named.kind == CELL ? selectCell(tileOf(named), flags) : E_INVALIDARG;
 }
 
 // One part of the board, made afresh for each question. It holds no game state, so it answers for
@@ -443,23 +461,21 @@ class BoardPart final : public IAccessible {
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
     {
         int tile;
-        HRESULT result = resolveCell(part, child, tile);
-        *action = SUCCEEDED(result) ? wideText(defaultActionOf(tile)) : nullptr;
-        return FAILED(result) ? DISP_E_MEMBERNOTFOUND : *action != nullptr ? S_OK : DISP_E_MEMBERNOTFOUND;
+        HRESULT result = resolveActingCell(part, child, tile);
+        *action = result == S_OK ? wideText(defaultActionOf(tile)) : nullptr;
+        return result != S_OK ? result : *action != nullptr ? S_OK : DISP_E_MEMBERNOTFOUND;
     }
 
     HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
     {
-        int tile;
-        HRESULT result = resolveCell(part, child, tile);
-        return FAILED(result) ? result : selectCell(tile, flags);
+        return selectPart(part, flags, child);
     }
 
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
     {
         int tile;
-        HRESULT result = resolveCell(part, child, tile);
-        return FAILED(result) ? DISP_E_MEMBERNOTFOUND : doDefaultAction(tile);
+        HRESULT result = resolveActingCell(part, child, tile);
+        return result != S_OK ? result : doDefaultAction(tile);
     }
 
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override

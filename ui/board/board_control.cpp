@@ -7,6 +7,7 @@
 #include "ui/board/board_accessibility.h"
 #include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
+#include "ui/board/tile_numbering.h"
 #include "ui/board/tile_picking.h"
 #include "ui/common/key_flags.h"
 
@@ -14,9 +15,31 @@ namespace {
 
 const char BOARD_CLASS_NAME[] = "LettroBoard";
 
+// Home and End go to the ends of the row, Page Up and Page Down to the ends of the column, and
+// with Ctrl Home and End go to the board's first and last cell. False for any other key.
+bool takeGridKey(WPARAM key)
+{
+    int row = rowOfTile(boardView.focusTile);
+    int column = columnOfTile(boardView.focusTile);
+    const int last = BOARD_SIZE - 1;
+    bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    if (key == VK_HOME || key == VK_END) {
+        int end = key == VK_HOME ? 0 : last;
+        placeFocusMark(control ? tileAt(end, end) : tileAt(row, end));
+    } else if (key == VK_PRIOR || key == VK_NEXT) {
+        placeFocusMark(tileAt(key == VK_PRIOR ? 0 : last, column));
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Space picks once per press: a held key's repeats would pick, take back and pick again.
 void takeKey(WPARAM key, LPARAM flags)
 {
+    if (takeGridKey(key)) {
+        return;
+    }
     switch (key) {
     case VK_LEFT:
         moveFocusMark(0, -1);

@@ -7,6 +7,7 @@
 
 #include "ui/board/board_on_screen.h"
 #include "ui/board/tile_numbering.h"
+#include "ui/screen_reader/spoken_texts.h"
 
 namespace {
 
@@ -40,11 +41,6 @@ bool areNeighbours(int tile, int other)
     int rowDistance = rowOfTile(tile) - rowOfTile(other);
     int columnDistance = columnOfTile(tile) - columnOfTile(other);
     return tile != other && rowDistance >= -1 && rowDistance <= 1 && columnDistance >= -1 && columnDistance <= 1;
-}
-
-std::string letterOf(int place, const char* word)
-{
-    return "Letter " + std::to_string(place) + " of " + word;
 }
 
 // Taking back goes by letter, so the tile taken back may not be the one whose letter left the
@@ -102,13 +98,13 @@ int lastPickedTile()
 std::string cellDescription(int tile)
 {
     if (solutionPathPlace(tile) != 0) {
-        return letterOf(solutionPathPlace(tile), "the word selected in Solutions");
+        return solutionLetterDescription(solutionPathPlace(tile));
     }
     if (pickedPlace(tile) != 0) {
-        return letterOf(pickedPlace(tile), "your word");
+        return wordLetterDescription(pickedPlace(tile));
     }
     int last = lastPickedTile();
-    return last >= 0 && areNeighbours(tile, last) ? "Next to your last letter" : "";
+    return last >= 0 && areNeighbours(tile, last) ? nextToLastLetterDescription() : "";
 }
 
 int solutionPathPlace(int tile)

@@ -45,17 +45,39 @@ bool anotherIsPicked(int tile)
     return false;
 }
 
-HRESULT changeSelection(int tile, long flags)
+// A picked cell can be taken back while the word ends with its letter.
+bool canTakeBack(int tile)
 {
-    if ((flags & SELFLAG_TAKESELECTION) != 0 && anotherIsPicked(tile)) {
-        return E_INVALIDARG;
+    std::string word = wordFieldText();
+    return !word.empty() && word.back() == gameState.board[tile];
+}
+
+// Whether the selection that `flags` ask for can be made, worked out before anything changes, so
+// that a refused call leaves the focus and the picks as they were. TAKEFOCUS with TAKESELECTION is
+// Microsoft's way of clicking: it picks the cell and the word's other picks stay.
+bool canSelect(int tile, long flags)
+{
+    bool clicking = both(flags, SELFLAG_TAKEFOCUS, SELFLAG_TAKESELECTION);
+    if ((flags & SELFLAG_TAKESELECTION) != 0 && !clicking && anotherIsPicked(tile)) {
+        return false;
     }
+    return (flags & SELFLAG_REMOVESELECTION) == 0 || !isPicked(tile) || canTakeBack(tile);
+}
+
+void changeSelection(int tile, long flags)
+{
     bool wantsPicked = (flags & (SELFLAG_ADDSELECTION | SELFLAG_TAKESELECTION)) != 0;
     bool wantsUnpicked = (flags & SELFLAG_REMOVESELECTION) != 0;
     if ((wantsPicked && !isPicked(tile)) || (wantsUnpicked && isPicked(tile))) {
         pickCell(tile, PICKED_FROM_BOARD);
     }
-    return wantsUnpicked && isPicked(tile) ? E_INVALIDARG : S_OK;
+}
+
+// A screen reader acts only where the player could: in the main window while it is enabled and
+// active (no child dialog or box over it).
+bool mainWindowTakesInput()
+{
+    return IsWindowEnabled(mainWindow) && GetActiveWindow() == mainWindow;
 }
 
 void takeFocus(int tile)
@@ -76,13 +98,34 @@ HRESULT selectCell(int tile, long flags)
     if (!isAllowed(flags)) {
         return E_INVALIDARG;
     }
-    if (!IsWindowEnabled(mainWindow)) {
+    if (!mainWindowTakesInput()) {
         return E_FAIL;
+    }
+    if (!canSelect(tile, flags)) {
+        return E_INVALIDARG;
     }
     if ((flags & SELFLAG_TAKEFOCUS) != 0) {
         takeFocus(tile);
     }
-    return changeSelection(tile, flags);
+    changeSelection(tile, flags);
+    return S_OK;
+}
+
+HRESULT selectBoard(long flags)
+{
+    if (flags == SELFLAG_NONE) {
+        return S_OK;
+    }
+    if (flags != SELFLAG_TAKEFOCUS) {
+        return E_INVALIDARG;
+    }
+    if (!mainWindowTakesInput() || !IsWindowEnabled(boardWindow())) {
+        return E_FAIL;
+    }
+    if (!boardHasFocus()) {
+        SetFocus(boardWindow());
+    }
+    return S_OK;
 }
 
 std::string defaultActionOf(int tile)
@@ -90,8 +133,7 @@ std::string defaultActionOf(int tile)
     if (!isPicked(tile)) {
         return "Pick";
     }
-    std::string word = wordFieldText();
-    return !word.empty() && word.back() == gameState.board[tile] ? "Take back" : "";
+    return canTakeBack(tile) ? "Take back" : "";
 }
 
 HRESULT doDefaultAction(int tile)

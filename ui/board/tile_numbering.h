@@ -9,7 +9,7 @@
 // - tile: the engine's board index, column by column (gameState.board and .picked, a path's cells,
 //   the board's view);
 // - row and column: from 0 at the top left;
-// - reading place: row by row, as the letters are read (gameState.tileLetters, tilePositions);
+// - reading place: row by row, as the letters are read (gameState.tileLetters);
 // - child id: a cell's id in the screen reader's table, the row's number then the column's, each
 //   from 1 ("23" is row 2, column 3), so that a reader's log names the cell plainly.
 

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "engine/dictionary.h"
 #include "engine/game_state.h"
 #include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
@@ -11,22 +10,16 @@
 #include "ui/common/word_field.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/screen_reader/announcements.h"
+#include "ui/screen_reader/spoken_texts.h"
 
 namespace {
 
-// "T: CUT" for a pick, "took back T: CU" for a take-back, "T is not the last letter" for a
-// take-back that the rule refuses. Before the first deal a tile has no letter to tell.
+// Before the first deal a tile has no letter to tell.
 void announcePick(char letter, bool picked, bool changed, const std::string& word)
 {
-    if (letter == '\0') {
-        return;
-    }
-    std::string shown = upperCased(std::string(1, letter));
-    std::string wordSoFar = word.empty() ? std::string("no word") : upperCased(word);
-    if (!changed) {
-        announce(shown + " is not the last letter");
-    } else {
-        announce((picked ? shown : "took back " + shown) + ": " + wordSoFar);
+    std::string told = pickAnnouncement(letter, picked, changed, word);
+    if (!told.empty()) {
+        announce(told);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "ui/common/window_dpi.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/control_names.h"
 
 const char VERSION_TEXT[] = LETTRO_VERSION_TEXT;
 
@@ -44,6 +45,7 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_INITDIALOG:
         showAboutText(dialog);
+        nameControls(dialog, IDD_ABOUT);
         return TRUE;
     case WM_COMMAND:
     case WM_CLOSE:

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/dictionary.h"
+#include "engine/game_state.h"
 #include "engine/solution_path.h"
 #include "engine/solutions_report.h"
 #include "ui/board/board_on_screen.h"
@@ -17,6 +17,7 @@
 #include "ui/resources/resource_ids.h"
 #include "ui/screen_reader/announcements.h"
 #include "ui/screen_reader/control_names.h"
+#include "ui/screen_reader/spoken_texts.h"
 
 namespace {
 
@@ -82,42 +83,54 @@ void placeBesideBoard(HWND dialog)
     SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// "CUTE: row 3 column 2, row 2 column 2, …": the main window, where the board's cells tell the
-// same, is disabled while Solutions is open, so the dialog says it itself.
-std::string pathText(std::string_view word, const SolutionPath& path)
+// "CUTE, missed: C row 3 column 2, U row 2 column 2, …": the main window, where the board's cells
+// tell the same, is disabled while Solutions is open, so the dialog says it itself.
+std::string spokenPath(std::string_view line)
 {
-    std::string text = upperCased(std::string(word)) + ":";
+    std::string word(solutionLineWord(line));
+    SolutionPath path = solutionPath(word);
+    std::vector<PlacedLetter> letters;
     for (int step = 0; step < path.length; ++step) {
         int tile = path.cells[step];
-        text += (step == 0 ? " row " : ", row ") + std::to_string(rowOfTile(tile) + 1) + " column " +
-                std::to_string(columnOfTile(tile) + 1);
+        letters.push_back(PlacedLetter{gameState.board[tile], rowOfTile(tile), columnOfTile(tile)});
     }
-    return text;
+    return pathText(word, line.size() != word.size(), letters);
 }
 
-// Marks on the board the path of the word selected in the list, and announces it.
+// The item last told, so that a key that leaves the selection where it was (Down at the list's
+// end) says nothing again; -1 when none has been.
+LRESULT toldItem = -1;
+
+// Marks on the board the path of the word selected in the list, and announces it when the
+// selection has moved.
 void markSelectedWord(HWND dialog, HWND list)
 {
     LRESULT item = SendMessageA(list, LB_GETCURSEL, 0, 0);
     LRESULT length = item == LB_ERR ? LB_ERR : SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(item), 0);
     if (length == LB_ERR) {
         clearSolutionPath();
+        toldItem = -1;
         return;
     }
     std::string line(static_cast<std::size_t>(length) + 1, '\0');
     SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&line[0]));
     line.resize(static_cast<std::size_t>(length));
-    SolutionPath path = solutionPath(solutionLineWord(line));
-    markSolutionPath(path);
-    announceThrough(dialog, IDC_SOLUTIONS_ANNOUNCER, pathText(solutionLineWord(line), path));
+    markSolutionPath(solutionPath(solutionLineWord(line)));
+    if (item != toldItem) {
+        toldItem = item;
+        announceThrough(dialog, IDC_SOLUTIONS_ANNOUNCER, spokenPath(line));
+    }
 }
 
-// The list takes the focus: a screen reader reads its name and the first word at once.
+// The list takes the focus: a screen reader reads its name and the first word at once, then
+// hears the tally.
 void prepareForReaders(HWND dialog)
 {
     nameControls(dialog, IDD_SOLUTIONS);
     prepareAnnouncers(dialog);
     SetFocus(GetDlgItem(dialog, IDC_SOLUTIONS_LIST));
+    toldItem = -1;
+    announceOnceSettled(dialog, IDC_SOLUTIONS_ANNOUNCER, solutionsTally());
 }
 
 } // namespace

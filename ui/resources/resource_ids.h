@@ -26,7 +26,8 @@
 // The board: a control over the painted tiles that takes the focus and the arrow keys
 #define IDC_BOARD 2004
 // Covered by the status line: their texts are what a screen reader is told, one for the verdicts
-// and picks, one for the time
+// and picks, one for the time. Each has a twin made at run time (its id plus 500), and the two
+// take turns; the one that spoke last holds the id here
 #define IDC_ANNOUNCER 2010
 #define IDC_TIME_ANNOUNCER 2011
 
@@ -40,6 +41,8 @@
 // "High Scores" rows: slot i's name is IDC_SCORE_NAME_FIRST + 2i, its score the id after it
 #define IDC_SCORE_NAME_FIRST 1000
 #define IDC_SCORE_VALUE_FIRST 1001
+// Made at run time under OK, not in the template: tells a screen reader that the table is empty
+#define IDC_HIGH_SCORES_ANNOUNCER 3010
 
 // "Solutions": the tally line and the list of the board's words
 #define IDC_SOLUTIONS_TALLY 3001

@@ -5,6 +5,9 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "ui/common/wide_text.h"
 
 namespace {
@@ -15,6 +18,17 @@ const MSAAPROPID NAME_PROPERTY = {0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5,
 // UI Automation's LiveSetting, which the system's MSAA-to-UIA bridge reads off the annotation.
 const MSAAPROPID LIVE_SETTING_PROPERTY = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 const LONG LIVE_SETTING_POLITE = 1;
+
+// The windows asked to be live regions, while they exist.
+std::vector<HWND> liveRegionsAskedFor;
+
+void rememberLiveRegion(HWND window)
+{
+    liveRegionsAskedFor.erase(std::remove_if(liveRegionsAskedFor.begin(), liveRegionsAskedFor.end(),
+                                             [](HWND asked) { return !IsWindow(asked); }),
+                              liveRegionsAskedFor.end());
+    liveRegionsAskedFor.push_back(window);
+}
 
 IAccPropServices* propertyServices()
 {
@@ -42,6 +56,7 @@ bool annotateName(HWND window, const std::string& name)
 
 bool annotateAsPoliteLiveRegion(HWND window)
 {
+    rememberLiveRegion(window);
     IAccPropServices* services = propertyServices();
     if (services == nullptr) {
         return false;
@@ -53,6 +68,12 @@ bool annotateAsPoliteLiveRegion(HWND window)
         services->SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, LIVE_SETTING_PROPERTY, polite);
     services->Release();
     return SUCCEEDED(result);
+}
+
+bool isAskedToBeLiveRegion(HWND window)
+{
+    return IsWindow(window) &&
+           std::find(liveRegionsAskedFor.begin(), liveRegionsAskedFor.end(), window) != liveRegionsAskedFor.end();
 }
 
 void clearAnnotations(HWND window)

@@ -10,5 +10,9 @@
 bool annotateName(HWND window, const std::string& name);
 bool annotateAsPoliteLiveRegion(HWND window);
 
+// Whether the program has asked for `window` to be a polite live region, granted or not: what it
+// asks for is the same on every system, what the system makes of it is not.
+bool isAskedToBeLiveRegion(HWND window);
+
 // Takes back every annotation laid on the window, before it is destroyed.
 void clearAnnotations(HWND window);

@@ -284,5 +284,7 @@ void nameControls(HWND dialog, int templateId)
         nameHighScoreFields(dialog);
     } else if (templateId == IDD_SOLUTIONS) {
         nameControl(dialog, IDC_SOLUTIONS_LIST, "Words on this board");
+    } else if (templateId == IDD_ABOUT) {
+        nameControl(dialog, IDC_ABOUT_TEXT, "About Lettro");
     }
 }

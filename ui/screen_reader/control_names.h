@@ -4,5 +4,6 @@
 #include <windows.h>
 
 // Names the controls of `dialog`, made from template `templateId`: the main window (IDD_MAIN),
-// Enter Name (IDD_ENTER_NAME) or High Scores (IDD_HIGH_SCORES). Called at WM_INITDIALOG.
+// Enter Name (IDD_ENTER_NAME), High Scores (IDD_HIGH_SCORES), Solutions (IDD_SOLUTIONS) or About
+// (IDD_ABOUT). Called at WM_INITDIALOG.
 void nameControls(HWND dialog, int templateId);

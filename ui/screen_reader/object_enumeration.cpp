@@ -49,6 +49,12 @@ class ObjectEnumeration final : public IEnumVARIANT {
     // Each object handed out carries a reference of its own, which the caller releases.
     HRESULT STDMETHODCALLTYPE Next(ULONG wanted, VARIANT* items, ULONG* fetched) override
     {
+        if (fetched != nullptr) {
+            *fetched = 0;
+        }
+        if (items == nullptr) {
+            return E_POINTER;
+        }
         ULONG given = 0;
         for (; given < wanted && next < objects.size(); ++given, ++next) {
             VariantInit(&items[given]);
@@ -62,13 +68,15 @@ class ObjectEnumeration final : public IEnumVARIANT {
         return given == wanted ? S_OK : S_FALSE;
     }
 
+    // Stops at the end, however large the count: the position never wraps round.
     HRESULT STDMETHODCALLTYPE Skip(ULONG count) override
     {
-        next += count;
-        if (next > objects.size()) {
+        ULONG left = static_cast<ULONG>(objects.size()) - next;
+        if (count > left) {
             next = static_cast<ULONG>(objects.size());
             return S_FALSE;
         }
+        next += count;
         return S_OK;
     }
 

@@ -1,0 +1,79 @@
+// The keys that read the game aloud. They speak on the time announcer, never on the verdict one,
+// where they would replace a verdict before it is read.
+#include "ui/app/reading_keys.h"
+
+#include <string>
+#include <vector>
+
+#include "engine/game_state.h"
+#include "ui/board/board_view.h"
+#include "ui/board/tile_numbering.h"
+#include "ui/common/key_flags.h"
+#include "ui/screen_reader/announcements.h"
+#include "ui/screen_reader/spoken_texts.h"
+
+namespace {
+
+const WPARAM READ_BOARD_KEY = 'B';
+const WPARAM READ_NEIGHBOURS_KEY = 'N';
+
+bool isPressed(int key)
+{
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+PlacedLetter placedLetterOf(int tile)
+{
+    return PlacedLetter{gameState.board[tile], rowOfTile(tile), columnOfTile(tile)};
+}
+
+// The tiles around `tile` in reading order.
+std::vector<PlacedLetter> lettersAround(int tile)
+{
+    std::vector<PlacedLetter> around;
+    for (int row = rowOfTile(tile) - 1; row <= rowOfTile(tile) + 1; ++row) {
+        for (int column = columnOfTile(tile) - 1; column <= columnOfTile(tile) + 1; ++column) {
+            if (isOnBoard(row, column) && tileAt(row, column) != tile) {
+                around.push_back(placedLetterOf(tileAt(row, column)));
+            }
+        }
+    }
+    return around;
+}
+
+} // namespace
+
+void readBoardAloud()
+{
+    if (!gameState.boardDealt) {
+        announceOnTimeAnnouncer(NO_GAME_RUNNING);
+        return;
+    }
+    announceOnTimeAnnouncer(boardReading(std::string(gameState.tileLetters, TILE_COUNT)));
+}
+
+void readNeighboursAloud()
+{
+    int last = lastPickedTile();
+    if (last < 0 || !gameState.boardDealt) {
+        announceOnTimeAnnouncer(NO_LETTER_PICKED);
+        return;
+    }
+    announceOnTimeAnnouncer(neighboursReading(gameState.board[last], lettersAround(last)));
+}
+
+bool takeReadingKey(const MSG* message)
+{
+    bool chord = message->message == WM_KEYDOWN && isPressed(VK_CONTROL) && !isPressed(VK_MENU) && !isPressed(VK_SHIFT);
+    if (!chord || (message->wParam != READ_BOARD_KEY && message->wParam != READ_NEIGHBOURS_KEY)) {
+        return false;
+    }
+    if (!isKeyRepeat(message->lParam)) {
+        if (message->wParam == READ_BOARD_KEY) {
+            readBoardAloud();
+        } else {
+            readNeighboursAloud();
+        }
+    }
+    return true;
+}
