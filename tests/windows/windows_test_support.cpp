@@ -9,7 +9,7 @@
 #include "scores/high_score_table.h"
 #include "ui/board/board_geometry.h"
 #include "ui/board/board_painting.h"
-#include "ui/app/game_keys.h"
+#include "ui/app/key_guard.h"
 #include "ui/app/main_window.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/common/ui_state.h"
@@ -80,7 +80,7 @@ std::string prepareWorkingFolder(const std::string& highScores)
     gameState = GameState();
     highScoreTable = HighScoreTable();
     unsavedHighScores.clear();
-    keyGuardOn = false;
+    endEveryKeyGuard();
     currentFolder = makeWorkingFolder();
     SetCurrentDirectoryA(currentFolder.c_str());
     gameState.dictionaryPath = currentFolder + "\\words.dic";
