@@ -554,7 +554,8 @@ TEST_F(MainWindow, F2Deals)
 // ---- the guards at a game's end ----
 
 // A key as the keyboard delivers it, `atMs` after the closing box was asked for: posted to the
-// control that has the focus then, or to the main window's control `toControl`. A key whose
+// control that has the focus then, to the main window's control `toControl`, or, with toControl
+// TO_THE_BOX, to the closing box on screen. A key whose
 // message is 0 posts nothing: it only looks whether the box is there. `holdMs` keeps the queue
 // unread that long after the key, as a busy program would.
 struct ScriptedKey {
@@ -566,6 +567,7 @@ struct ScriptedKey {
     DWORD holdMs;
 };
 
+const int TO_THE_BOX = -1;
 const LPARAM REPEAT = 0x40000001;
 // Bit 29: Alt is down.
 const LPARAM ALT_DOWN = 0x20000001;
@@ -596,7 +598,9 @@ void CALLBACK playKeyScript(HWND, UINT, UINT_PTR, DWORD)
     }
     const ScriptedKey& next = keyScript[nextScriptedKey++];
     closingBoxShownAtKey.push_back(FindWindowA(nullptr, CLOSING_TITLE) != nullptr);
-    HWND target = next.toControl != 0 ? GetDlgItem(mainWindow, next.toControl) : GetFocus();
+    HWND target = next.toControl == TO_THE_BOX ? FindWindowA(nullptr, CLOSING_TITLE)
+                  : next.toControl != 0       ? GetDlgItem(mainWindow, next.toControl)
+                                              : GetFocus();
     if (next.message != 0) {
         PostMessageA(target, next.message, next.key, next.flags);
     }
@@ -737,6 +741,48 @@ TEST_F(MainWindow, KeysToTheMainWindowPassWhileTheClosingBoxStands)
     EXPECT_EQ(dealCount, deals + 1) << "F2 dealt under the box";
     EXPECT_TRUE(IsWindowEnabled(control(IDC_WORD_FIELD)));
     EXPECT_EQ(GetFocus(), control(IDC_WORD_FIELD)) << "the focus stays in the new game";
+}
+
+HWND olderBox = nullptr;
+
+void CALLBACK closeTheNewerBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND box = nullptr;
+    do {
+        box = FindWindowExA(nullptr, box, nullptr, CLOSING_TITLE);
+    } while (box != nullptr && box == olderBox);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// A game dealt under the closing box runs out under it: its own box appears, and is closed.
+void CALLBACK endAnotherGameUnderTheBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    olderBox = FindWindowA(nullptr, CLOSING_TITLE);
+    SendMessageA(mainWindow, WM_COMMAND, IDM_NEW_GAME, 0);
+    SetTimer(nullptr, 0, 300, closeTheNewerBox);
+    for (int second = 0; second < GAME_SECONDS; ++second) {
+        SendMessageA(mainWindow, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
+    }
+}
+
+// The newer box, closed at 0.5 s, leaves the older box's guard: an Enter on it at 1 s is dropped.
+TEST_F(MainWindow, BoxClosedWhileAnOlderOneStandsLeavesTheOlderOnesGuard)
+{
+    command(IDM_NEW_GAME);
+    tick(179);
+    UINT_PTR timer = SetTimer(nullptr, 0, 200, endAnotherGameUnderTheBox);
+    std::vector<ScriptedKey> script = {key(1000, VK_RETURN), look(1300), key(2600, VK_RETURN), look(3100)};
+    for (ScriptedKey& pressed : script) {
+        pressed.toControl = TO_THE_BOX;
+    }
+    unsigned deals = dealCount;
+    playOnTheClosingBox(script);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(dealCount, deals + 1) << "a second game dealt and ended under the box";
+    EXPECT_EQ(closingBoxShownAtKey, (std::vector<bool>{true, true, true, false}));
+    EXPECT_FALSE(boxLeftForTheTest);
 }
 
 // A name typed at normal speed the moment Enter Name appears keeps every letter; an Enter among
