@@ -11,6 +11,11 @@ SCENARIO=keyboard-game
 
 MARK=0
 
+time_is_counted() {
+    read_window Lettro
+    [ "$(text_of "$TIME_DISPLAY")" != "--:--" ]
+}
+
 word_field_holds_one_letter() {
     read_window Lettro
     [[ "$(text_of "$WORD_FIELD")" =~ ^[A-Za-z]$ ]]
@@ -69,14 +74,21 @@ if probe windows | grep -q "	Enter Name\$"; then
 fi
 expect_no_file "$GAME_FOLDER/High Scores.dat" "after the untimed game"
 
-step "Alt+F, N from the board deals a game and leaves the focus there: Space picks a tile"
+step "Alt+F, N from the board, twice: the second, in a running game, leaves the focus there too"
 activate_main_window
 choose_from_file_menu n
-wait_until 15 board_shown menu-deal "$BOARD" || fail "no new board on screen after Alt+F, N"
+wait_until 15 time_is_counted || fail "no timed game after Alt+F, N"
+# The menu's N must not also reach the game, as a letter typed on the board for the word field.
+choose_from_file_menu n
+sleep 1
 press space
 wait_until 5 word_field_holds_one_letter || fail "Space after Alt+F, N picked no tile: the focus left the board"
 press space
 wait_for_text Lettro "$WORD_FIELD" ""
+# The new board read plain, with the focus mark gone to the list; then back to the board.
+press Tab
+wait_until 15 board_shown menu-deal "$BOARD" || fail "no new board on screen after Alt+F, N"
+press shift+Tab
 
 step "F2 deals a timed game, and the board's cells name the letters on screen in reading order"
 activate_main_window
