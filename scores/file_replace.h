@@ -27,8 +27,14 @@ unsigned long flushToDisk(std::FILE* file);
 // error code. Windows refuses to replace a file that another program has open (another copy
 // reading it, a scanner, a backup) with a sharing violation or access denied; such a refusal is
 // tried again for up to REPLACE_RETRY_MS before it is reported, as the reader lets go in moments.
+// Windows refuses to replace a read-only file too, and that lasts until the player clears the
+// attribute: a read-only target is reported at once, as READ_ONLY_FILE_FAILURE, with no retries.
 unsigned long replaceFile(const char* replacement, const char* target);
 constexpr unsigned long REPLACE_RETRY_MS = 1000;
+
+// The code for a target that is read-only (ERROR_FILE_READ_ONLY under Windows); natively a
+// rename replaces a file whatever its own permissions, and no code means it.
+extern const unsigned long READ_ONLY_FILE_FAILURE;
 
 // Whether an error code from opening a file means that there is no such file (as opposed to one
 // that exists but cannot be opened now).

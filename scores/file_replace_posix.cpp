@@ -10,6 +10,8 @@
 #include "scores/file_replace.h"
 
 const unsigned long FAILURE_WITHOUT_CODE = EIO;
+// No errno value is ever this one's: natively a rename replaces a read-only file.
+const unsigned long READ_ONLY_FILE_FAILURE = 0xFFFFFFFFul;
 
 namespace {
 

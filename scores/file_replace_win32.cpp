@@ -7,6 +7,7 @@
 #include "scores/file_replace.h"
 
 const unsigned long FAILURE_WITHOUT_CODE = ERROR_GEN_FAILURE;
+const unsigned long READ_ONLY_FILE_FAILURE = ERROR_FILE_READ_ONLY;
 
 namespace {
 
@@ -27,6 +28,15 @@ const DWORD REPLACE_PAUSE_MS = 50;
 bool isMomentaryRefusal(unsigned long error)
 {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
+
+// Windows answers a replacement of a read-only file with access denied, as it answers another
+// program's open handle, but waiting never ends this one. Looked at before each try: Wine replaces
+// a read-only file, and the attribute the player set must hold wherever the game runs.
+bool isReadOnlyFile(const char* path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
 } // namespace
@@ -56,6 +66,9 @@ unsigned long replaceFile(const char* replacement, const char* target)
 {
     DWORD started = GetTickCount();
     for (;;) {
+        if (isReadOnlyFile(target)) {
+            return READ_ONLY_FILE_FAILURE;
+        }
         if (MoveFileExA(replacement, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
             return 0;
         }

@@ -204,7 +204,7 @@ unsigned long loadHighScores()
 
 unsigned long loadHighScoresUnderLock()
 {
-    lockScoresFile(LOCK_FILE_NAME, SCORES_LOCK_WAIT_MS);
+    lockScoresFile(LOCK_FILE_NAME, SCORES_READ_LOCK_WAIT_MS);
     unsigned long failure = loadHighScores();
     unlockScoresFile();
     return failure;

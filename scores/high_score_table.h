@@ -7,8 +7,14 @@ constexpr int HIGH_SCORE_SLOTS = 10;
 constexpr int HIGH_SCORE_NAME_LENGTH = 30;
 constexpr int HIGH_SCORE_SORT_PASSES = 10;
 
-// How long a save waits for another copy's save before going ahead without the lock.
-constexpr unsigned long SCORES_LOCK_WAIT_MS = 5000;
+// How long a save waits for another copy's save before going ahead without the lock. A save holds
+// the lock for milliseconds, so one held longer belongs to a copy that has hung; the player's own
+// save must not leave the window unanswered for long meanwhile.
+constexpr unsigned long SCORES_LOCK_WAIT_MS = 2000;
+// How long a read waits for the lock before reading without it. The file is only ever replaced
+// whole, so a read without the lock still finds the old table or the new one, never half of one;
+// the lock only spares another copy's replacement a moment's retry.
+constexpr unsigned long SCORES_READ_LOCK_WAIT_MS = 1000;
 
 extern const char HIGH_SCORE_FILE_NAME[];
 
@@ -42,9 +48,10 @@ extern std::vector<HighScoreEntry> unsavedHighScores;
 // code returned: such a file must never be replaced.
 unsigned long loadHighScores();
 
-// The same while holding the lock that saves hold (see lockScoresFile), waiting for it as long
-// as a save would: Windows refuses to replace a file that is open, so a copy's read must never
-// meet another copy's save. The reads of a running game (at start-up, in "High Scores") use it.
+// The same while holding the lock that saves hold (see lockScoresFile), waiting for it for at most
+// SCORES_READ_LOCK_WAIT_MS: Windows refuses to replace a file that is open, so a copy's read should
+// not meet another copy's save, but the window must not wait on a copy that has hung. The reads of
+// a running game (at start-up, in "High Scores") use it.
 unsigned long loadHighScoresUnderLock();
 
 // Ten passes of a stable exchange sort over the stored entries, lowest score first. The passes

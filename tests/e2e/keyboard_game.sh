@@ -13,6 +13,16 @@ SCENARIO=keyboard-game
 
 MARK=0
 
+time_is_counted() {
+    read_window Lettro
+    [ "$(text_of "$TIME_DISPLAY")" != "--:--" ]
+}
+
+word_field_holds_one_letter() {
+    read_window Lettro
+    [[ "$(text_of "$WORD_FIELD")" =~ ^[A-Za-z]$ ]]
+}
+
 # Moves the board's focus mark to tile $1 (reading order) with the arrow keys, then presses Space.
 pick_with_keys() {
     local keys=() step
@@ -93,7 +103,8 @@ wait_for_window Congratulations 10
 wait_for_text Lettro "$TIME_ANNOUNCER" "Game ended"
 read_window Congratulations
 expect_text 65535 " You got 1 out of $SOLUTION_COUNT\nUntimed games do not enter the high scores." "closing box"
-sleep 1
+# The box takes no key in its first 1.5 s.
+sleep 2
 press Return
 wait_for_window_gone Congratulations 10
 read_window Lettro
@@ -102,6 +113,22 @@ if probe windows | grep -q "	Enter Name\$"; then
     fail "an \"Enter Name\" dialog opened for an untimed game"
 fi
 expect_no_file "$GAME_FOLDER/High Scores.dat" "after the untimed game"
+
+step "Alt+F, N from the board, twice: the second, in a running game, leaves the focus there too"
+activate_main_window
+choose_from_file_menu n
+wait_until 15 time_is_counted || fail "no timed game after Alt+F, N"
+# The menu's N must not also reach the game, as a letter typed on the board for the word field.
+choose_from_file_menu n
+sleep 1
+press space
+wait_until 5 word_field_holds_one_letter || fail "Space after Alt+F, N picked no tile: the focus left the board"
+press space
+wait_for_text Lettro "$WORD_FIELD" ""
+# The new board read plain, with the focus mark gone to the list; then back to the board.
+press Tab
+wait_until 15 board_shown menu-deal "$BOARD" || fail "no new board on screen after Alt+F, N"
+press shift+Tab
 
 step "F2 deals a timed game, and the board's cells name the letters on screen in reading order"
 activate_main_window
@@ -173,10 +200,14 @@ wait_for_text Lettro "$WORD_FIELD" qzxv
 press Return
 wait_for_text Lettro "$STATUS_LINE" "Invalid Word"
 
-step "the time runs out; the closing box and Enter Name answered with keys"
+step "the time runs out; a word typed into the closing box leaves it open; Enter after a pause closes it"
 wait_for_window Congratulations 240
 wait_for_text Lettro "$TIME_ANNOUNCER" "Time's up"
-sleep 1
+type_text cat
+press Return
+sleep 0.5
+window_exists Congratulations || fail "a word typed as the box appeared closed it"
+sleep 2
 press Return
 wait_for_name_entry
 type_text Kay

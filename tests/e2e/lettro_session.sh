@@ -339,8 +339,8 @@ wait_for_text_starting() {
     wait_until 10 text_starts "$1" "$2" "$3" || fail "control $2 of \"$1\" shows \"$(text_of "$2")\", expected \"$3...\""
 }
 
-# Waits for "Enter Name" and for the moment after it appears in which the game drops every key,
-# so that keys typed for the game never become the name.
+# Waits for "Enter Name" and past the ¾ s after it appears in which it takes no Enter, so that the
+# Enter typed after the name presses OK.
 wait_for_name_entry() {
     wait_for_window "Enter Name" 10
     sleep 1

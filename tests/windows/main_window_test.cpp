@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/game_life.h"
 #include "engine/game_state.h"
 #include "scores/file_replace.h"
 #include "scores/high_score_table.h"
@@ -24,8 +25,6 @@ namespace {
 // Every letter is a word, so each tile of any board is a solution.
 const char EVERY_LETTER[] = "a b c d e f g h i j k l m n o p q r s t u v w x y z";
 const std::string BLANK_STATUS(13, ' ');
-// Whether the closing box was on screen at each Enter pressed on it.
-std::vector<bool> closingBoxShownAtEnter;
 
 std::string savedTable()
 {
@@ -87,11 +86,6 @@ class MainWindow : public ::testing::Test {
     {
         return SendDlgItemMessageA(dialog, IDC_FOUND_WORDS, LB_GETCOUNT, 0, 0);
     }
-
-    // The game's last tick, with `early` pressing Enter on the closing box at 0.3 s and another
-    // Enter at `lateMs`.
-    // `keyWaiting`: an Enter typed just before the box appeared still waits in the queue.
-    void pressEnterTwiceOnTheClosingBox(TIMERPROC early, UINT lateMs, bool keyWaiting = false);
 
     // A game of one word played to its end; the closing box is answered with `whileBoxShown` run.
     void finishGameScoringOne(std::function<void()> whileBoxShown = nullptr)
@@ -387,13 +381,13 @@ TEST_F(MainWindow, AnnouncementsAreHeardEvenWhenRepeatedAndAreEmptiedAfterAFewSe
     EXPECT_EQ(watchedNames(), std::vector<std::string>{}) << "the emptying is not announced";
 }
 
+// A game dealt while the closing box stood is played on once the name is entered.
 TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
 {
-    finishGameScoringOne();
+    finishGameScoringOne([this] { SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0); });
     HWND enterName = FindWindowA(nullptr, "Enter Name");
     ASSERT_NE(enterName, nullptr);
     EXPECT_FALSE(IsWindowEnabled(dialog)) << "the main window waits for the name";
-    command(IDM_NEW_GAME);
     typeInto(GetDlgItem(enterName, IDC_NAME_FIELD), "Zoe");
     clickButton(enterName, IDC_NAME_OK);
     EXPECT_TRUE(IsWindowEnabled(dialog));
@@ -402,7 +396,7 @@ TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
     EXPECT_STREQ(highScoreTable.highScoreNames[0], "Zoe");
     EXPECT_EQ(highScoreTable.highScoreScores[0], 1) << "the finished game's score, not the new game's 0";
     EXPECT_EQ(savedTable(), scoreLine("Zoe", 1)) << "saved as soon as it is entered";
-    EXPECT_EQ(GetFocus(), control(IDC_BOARD)) << "the focus lands on a control";
+    EXPECT_EQ(GetFocus(), control(IDC_WORD_FIELD)) << "the focus stays in the game dealt meanwhile";
     EXPECT_EQ(readBytes(workingFolder() + "\\High Scores.dat.lock"), "<missing>") << "the lock goes with the save";
 }
 
@@ -585,6 +579,35 @@ TEST_F(MainWindow, SaveRidesOutAnotherProgramsReadOfTheFile)
     stopAnsweringMessageBoxes();
 }
 
+// A read-only file is reported at once, as read-only: the second of retries that another program's
+// momentary hold earns would only keep the player waiting. Cleared 0.7 s into the save, the file
+// would be replaced by such a retry and no box shown. Retry, once the player has cleared it, saves.
+TEST_F(MainWindow, ReadOnlyFileIsReportedAtOnceAsReadOnlyAndRetrySavesOnceItIsCleared)
+{
+    std::string tableFile = workingFolder() + "\\High Scores.dat";
+    writeBytes(tableFile, scoreLine("Old", 7));
+    ASSERT_TRUE(SetFileAttributesA(tableFile.c_str(), FILE_ATTRIBUTE_READONLY));
+    finishGameScoringOne();
+    HWND enterName = FindWindowA(nullptr, "Enter Name");
+    typeInto(GetDlgItem(enterName, IDC_NAME_FIELD), "Zoe");
+    auto clear = [tableFile] { SetFileAttributesA(tableFile.c_str(), FILE_ATTRIBUTE_NORMAL); };
+    HANDLE clearing = startThread([clear] {
+        Sleep(700);
+        clear();
+    });
+    answerNextMessageBox(IDRETRY, clear);
+    clickButton(enterName, IDC_NAME_OK);
+    awaitThread(clearing);
+    AnsweredBox box = lastAnsweredBox();
+    ASSERT_TRUE(box.seen) << "no report before the file was cleared";
+    EXPECT_EQ(box.text, "The high scores could not be saved to \"High Scores.dat\".\r\n\r\nThe file is read-only. "
+                        "Clear \"Read-only\" in the Properties of \"High Scores.dat\", then click Retry.");
+    EXPECT_TRUE(box.offeredRetry);
+    EXPECT_EQ(answeredBoxCount(), 1);
+    EXPECT_EQ(savedTable(), scoreLine("Zoe", 1) + scoreLine("Old", 7));
+    stopAnsweringMessageBoxes();
+}
+
 // KillTimer leaves a tick already posted in the queue: Exit's Retry box runs a loop that takes it, and
 // at the session's end it comes after.
 TEST_F(MainWindow, LeavingStopsTheClockSoNoGameEndsMeanwhile)
@@ -629,99 +652,323 @@ TEST_F(MainWindow, F2Deals)
     EXPECT_TRUE(IsWindowEnabled(control(IDC_WORD_FIELD)));
 }
 
-// Enter as the keyboard delivers it to the closing box, to the control that has the focus there.
-void CALLBACK pressEnterOnTheClosingBox(HWND, UINT, UINT_PTR timer, DWORD)
+// ---- the guards at a game's end ----
+
+// A key as the keyboard delivers it, `atMs` after the closing box was asked for: posted to the
+// control that has the focus then, to the main window's control `toControl`, or, with toControl
+// TO_THE_BOX, to the closing box on screen. A key whose
+// message is 0 posts nothing: it only looks whether the box is there. `holdMs` keeps the queue
+// unread that long after the key, as a busy program would.
+struct ScriptedKey {
+    DWORD atMs;
+    UINT message;
+    WPARAM key;
+    LPARAM flags;
+    int toControl;
+    DWORD holdMs;
+};
+
+const int TO_THE_BOX = -1;
+const LPARAM REPEAT = 0x40000001;
+// Bit 29: Alt is down.
+const LPARAM ALT_DOWN = 0x20000001;
+
+std::vector<ScriptedKey> keyScript;
+std::size_t nextScriptedKey = 0;
+DWORD scriptStart = 0;
+// Whether the closing box was on screen as each scripted key was posted.
+std::vector<bool> closingBoxShownAtKey;
+// Whether a box was left for the test to close: no key had closed it.
+bool boxLeftForTheTest = false;
+
+ScriptedKey key(DWORD atMs, WPARAM key, LPARAM flags = 1, UINT message = WM_KEYDOWN)
 {
-    KillTimer(nullptr, timer);
-    HWND box = FindWindowA(nullptr, "Congratulations");
-    closingBoxShownAtEnter.push_back(box != nullptr);
-    PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
-    PostMessageA(GetFocus(), WM_KEYUP, VK_RETURN, 0xC0000001);
+    return ScriptedKey{atMs, message, key, flags, 0, 0};
 }
 
-// Enter typed at 0.3 s but taken from the queue only at 1.1 s is judged by its own time stamp.
-void CALLBACK pressEnterThenHoldTheQueue(HWND, UINT, UINT_PTR timer, DWORD)
+ScriptedKey look(DWORD atMs)
 {
-    pressEnterOnTheClosingBox(nullptr, 0, timer, 0);
-    Sleep(800);
+    return ScriptedKey{atMs, 0, 0, 0, 0, 0};
 }
 
-// Should an Enter be dropped that ought to act, the box is closed without a key, so no test hangs.
+// One key a call, so that each is handled before the next is posted.
+void CALLBACK playKeyScript(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (nextScriptedKey >= keyScript.size() || GetTickCount() - scriptStart < keyScript[nextScriptedKey].atMs) {
+        return;
+    }
+    const ScriptedKey& next = keyScript[nextScriptedKey++];
+    closingBoxShownAtKey.push_back(FindWindowA(nullptr, CLOSING_TITLE) != nullptr);
+    HWND target = next.toControl == TO_THE_BOX ? FindWindowA(nullptr, CLOSING_TITLE)
+                  : next.toControl != 0       ? GetDlgItem(mainWindow, next.toControl)
+                                              : GetFocus();
+    if (next.message != 0) {
+        PostMessageA(target, next.message, next.key, next.flags);
+    }
+    Sleep(next.holdMs);
+}
+
 void CALLBACK closeTheClosingBox(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    PostMessageA(FindWindowA(nullptr, "Congratulations"), WM_COMMAND, IDOK, 0);
+    HWND box = FindWindowA(nullptr, CLOSING_TITLE);
+    boxLeftForTheTest = box != nullptr;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
-void MainWindow::pressEnterTwiceOnTheClosingBox(TIMERPROC early, UINT lateMs, bool keyWaiting)
+// The game's last tick with `script` played from the moment the closing box is asked for; a box
+// that no key has closed is closed 1 s after the last key, so that no test hangs.
+void playOnTheClosingBox(const std::vector<ScriptedKey>& script)
 {
-    command(IDM_NEW_GAME);
-    tick(179);
-    if (keyWaiting) {
-        PostMessageA(control(IDC_WORD_FIELD), WM_KEYDOWN, VK_RETURN, 1);
-        Sleep(20);
-    }
-    closingBoxShownAtEnter.clear();
+    keyScript = script;
+    nextScriptedKey = 0;
+    closingBoxShownAtKey.clear();
+    boxLeftForTheTest = false;
     stopAnsweringMessageBoxes();
-    UINT_PTR timers[] = {SetTimer(nullptr, 0, 300, early), SetTimer(nullptr, 0, lateMs, pressEnterOnTheClosingBox),
-                         SetTimer(nullptr, 0, 3000, closeTheClosingBox)};
-    tick(1);
-    for (UINT_PTR timer : timers) {
-        KillTimer(nullptr, timer);
-    }
-}
-
-// Enter at 0.3 s after the box appears is taken for a key meant for the game; at 1.1 s, ¾ s after
-// the first, it answers.
-TEST_F(MainWindow, EnterRightAfterTheClosingBoxAppearsDoesNotDismissIt)
-{
-    pressEnterTwiceOnTheClosingBox(pressEnterOnTheClosingBox, 1100);
-    EXPECT_EQ(closingBoxShownAtEnter, (std::vector<bool>{true, true})) << "the box was there at 0.3 s and at 1.1 s";
-    EXPECT_EQ(FindWindowA(nullptr, "Congratulations"), nullptr) << "the second Enter dismissed it";
-}
-
-TEST_F(MainWindow, KeyTypedInsideTheGuardIsDroppedEvenWhenReadAfterIt)
-{
-    pressEnterTwiceOnTheClosingBox(pressEnterThenHoldTheQueue, 1150);
-    EXPECT_EQ(closingBoxShownAtEnter, (std::vector<bool>{true, true})) << "the box outlived the Enter read late";
-    pressEnterTwiceOnTheClosingBox(pressEnterOnTheClosingBox, 1100, true);
-    EXPECT_EQ(closingBoxShownAtEnter, (std::vector<bool>{true, true}))
-        << "an Enter typed before the box appeared neither acts nor ends the guard";
-}
-
-TEST_F(MainWindow, EnterNameGuardsAgainstTheNextEnterMeantForTheClosingBox)
-{
-    command(IDM_NEW_GAME);
-    typeAndSubmit(tileWord());
-    tick(179);
-    stopAnsweringMessageBoxes();
-    UINT_PTR timers[] = {SetTimer(nullptr, 0, 1100, pressEnterOnTheClosingBox),
-                         SetTimer(nullptr, 0, 1300, pressEnterOnTheClosingBox),
-                         SetTimer(nullptr, 0, 3000, closeTheClosingBox)};
-    tick(1);
-    for (int wait = 0; wait < 40; ++wait) {
-        Sleep(20);
+    UINT_PTR timers[] = {SetTimer(nullptr, 0, 10, playKeyScript),
+                         SetTimer(nullptr, 0, script.back().atMs + 1000, closeTheClosingBox)};
+    scriptStart = GetTickCount();
+    SendMessageA(mainWindow, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
+    while (nextScriptedKey < keyScript.size()) {
+        Sleep(10);
         pumpMessages();
     }
     for (UINT_PTR timer : timers) {
         KillTimer(nullptr, timer);
     }
-    HWND enterName = FindWindowA(nullptr, "Enter Name");
-    EXPECT_NE(enterName, nullptr) << "the second Enter, 0.2 s after Enter Name appeared, pressed no OK";
-    EXPECT_EQ(highScoreTable.highScoreCount, 0);
 }
 
-TEST_F(MainWindow, FirstKeyAfterAPauseActsAndSoDoTheKeysRightAfterIt)
+// Enter at 0.3 s is taken for a key meant for the game; at 1.2 s, though ¾ s after the first, the
+// box has not stood its 1.5 s; at 2.3 s it answers.
+TEST_F(MainWindow, EnterRightAfterTheClosingBoxAppearsDoesNotDismissIt)
+{
+    command(IDM_NEW_GAME);
+    tick(179);
+    playOnTheClosingBox({key(300, VK_RETURN), key(1200, VK_RETURN), key(2300, VK_RETURN), look(2800)});
+    EXPECT_EQ(closingBoxShownAtKey, (std::vector<bool>{true, true, true, false}));
+    EXPECT_FALSE(boxLeftForTheTest);
+}
+
+// An Enter typed at 1 s but taken from the queue only at 1.8 s is judged by its own time stamp;
+// an F2 typed for the game just before the box appeared deals nothing, though it goes to the main
+// window.
+TEST_F(MainWindow, KeyTypedInsideTheGuardIsDroppedEvenWhenReadAfterIt)
+{
+    command(IDM_NEW_GAME);
+    tick(179);
+    ScriptedKey readLate = key(1000, VK_RETURN);
+    readLate.holdMs = 800;
+    playOnTheClosingBox({readLate, key(2200, VK_RETURN), look(2700)});
+    EXPECT_EQ(closingBoxShownAtKey, (std::vector<bool>{true, true, false})) << "the Enter read late left it open";
+    command(IDM_NEW_GAME);
+    tick(179);
+    unsigned deals = dealCount;
+    PostMessageA(control(IDC_FOUND_WORDS), WM_KEYDOWN, VK_F2, 1);
+    Sleep(20);
+    playOnTheClosingBox({key(1900, VK_RETURN), look(2400)});
+    EXPECT_EQ(closingBoxShownAtKey, (std::vector<bool>{true, false}));
+    EXPECT_EQ(dealCount, deals) << "the F2 typed before the box appeared";
+}
+
+// A player typing a word a second, letters then Enter, as the time runs out never closes the box;
+// an Enter after a pause of 1.2 s does.
+TEST_F(MainWindow, WordsTypedIntoTheClosingBoxLeaveItOpenUntilAPause)
+{
+    command(IDM_NEW_GAME);
+    tick(179);
+    std::vector<ScriptedKey> script;
+    for (DWORD second = 0; second < 3; ++second) {
+        DWORD at = 200 + second * 1000;
+        for (WPARAM letter : {'C', 'A', 'T'}) {
+            script.push_back(key(at += 60, letter));
+        }
+        script.push_back(key(at + 100, VK_RETURN));
+    }
+    script.push_back(key(script.back().atMs + 1200, VK_RETURN));
+    script.push_back(look(script.back().atMs + 500));
+    playOnTheClosingBox(script);
+    std::vector<bool> expected(13, true);
+    expected.push_back(false);
+    EXPECT_EQ(closingBoxShownAtKey, expected) << "open at every key of the words, closed after the pause";
+    EXPECT_FALSE(boxLeftForTheTest);
+}
+
+// A held Enter's repeats (bit 30), at 0.9 s and at 2 s, never close the box; a fresh press after a
+// pause does.
+TEST_F(MainWindow, HeldEnterNeverClosesTheClosingBox)
+{
+    command(IDM_NEW_GAME);
+    tick(179);
+    playOnTheClosingBox({key(900, VK_RETURN, REPEAT), key(2000, VK_RETURN, REPEAT), key(3100, VK_RETURN), look(3600)});
+    EXPECT_EQ(closingBoxShownAtKey, (std::vector<bool>{true, true, true, false}));
+}
+
+// Escape, Space and Alt+F4 close the box as Enter does, after the same pause; any other key
+// addressed to the box is dropped and restarts the pause: after an X at 1 s, the closing key at
+// 1.4 s does nothing, at 2.4 s it closes the box.
+TEST_F(MainWindow, OnlyEnterSpaceEscapeAndAltF4CloseTheClosingBox)
+{
+    const std::vector<std::vector<ScriptedKey>> closings = {
+        {key(1400, VK_ESCAPE), key(2400, VK_ESCAPE)},
+        {key(1400, VK_SPACE), key(1450, VK_SPACE, 0xC0000001, WM_KEYUP), key(2400, VK_SPACE),
+         key(2450, VK_SPACE, 0xC0000001, WM_KEYUP)},
+        {key(1400, VK_F4, ALT_DOWN, WM_SYSKEYDOWN), key(2400, VK_F4, ALT_DOWN, WM_SYSKEYDOWN)},
+    };
+    for (const std::vector<ScriptedKey>& closing : closings) {
+        command(IDM_NEW_GAME);
+        tick(179);
+        std::vector<ScriptedKey> script = {key(1000, 'X')};
+        script.insert(script.end(), closing.begin(), closing.end());
+        script.push_back(look(2900));
+        playOnTheClosingBox(script);
+        std::vector<bool> expected(script.size() - 1, true);
+        expected.push_back(false);
+        EXPECT_EQ(closingBoxShownAtKey, expected) << "closed by key " << closing.front().key;
+        EXPECT_FALSE(boxLeftForTheTest);
+    }
+}
+
+// Keys the player types into the main window, clicked back into while the box stands, reach it: F2
+// deals, and the box's closing then leaves the focus in the new game.
+TEST_F(MainWindow, KeysToTheMainWindowPassWhileTheClosingBoxStands)
+{
+    command(IDM_NEW_GAME);
+    tick(179);
+    unsigned deals = dealCount;
+    ScriptedKey dealKey = key(300, VK_F2);
+    dealKey.toControl = IDC_FOUND_WORDS;
+    playOnTheClosingBox({dealKey, look(800)});
+    EXPECT_EQ(closingBoxShownAtKey, (std::vector<bool>{true, true}));
+    EXPECT_EQ(dealCount, deals + 1) << "F2 dealt under the box";
+    EXPECT_TRUE(IsWindowEnabled(control(IDC_WORD_FIELD)));
+    EXPECT_EQ(GetFocus(), control(IDC_WORD_FIELD)) << "the focus stays in the new game";
+}
+
+HWND olderBox = nullptr;
+
+void CALLBACK closeTheNewerBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND box = nullptr;
+    do {
+        box = FindWindowExA(nullptr, box, nullptr, CLOSING_TITLE);
+    } while (box != nullptr && box == olderBox);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// A game dealt under the closing box runs out under it: its own box appears, and is closed.
+void CALLBACK endAnotherGameUnderTheBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    olderBox = FindWindowA(nullptr, CLOSING_TITLE);
+    SendMessageA(mainWindow, WM_COMMAND, IDM_NEW_GAME, 0);
+    SetTimer(nullptr, 0, 300, closeTheNewerBox);
+    for (int second = 0; second < GAME_SECONDS; ++second) {
+        SendMessageA(mainWindow, WM_TIMER, COUNTDOWN_TIMER_ID, 0);
+    }
+}
+
+// The newer box, closed at 0.5 s, leaves the older box's guard: an Enter on it at 1 s is dropped.
+TEST_F(MainWindow, BoxClosedWhileAnOlderOneStandsLeavesTheOlderOnesGuard)
+{
+    command(IDM_NEW_GAME);
+    tick(179);
+    UINT_PTR timer = SetTimer(nullptr, 0, 200, endAnotherGameUnderTheBox);
+    std::vector<ScriptedKey> script = {key(1000, VK_RETURN), look(1300), key(2600, VK_RETURN), look(3100)};
+    for (ScriptedKey& pressed : script) {
+        pressed.toControl = TO_THE_BOX;
+    }
+    unsigned deals = dealCount;
+    playOnTheClosingBox(script);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(dealCount, deals + 1) << "a second game dealt and ended under the box";
+    EXPECT_EQ(closingBoxShownAtKey, (std::vector<bool>{true, true, true, false}));
+    EXPECT_FALSE(boxLeftForTheTest);
+}
+
+// A name typed at normal speed the moment Enter Name appears keeps every letter; an Enter among
+// them, in its first ¾ s, presses no OK, and neither does a held Enter's repeat later.
+TEST_F(MainWindow, NameTypedTheMomentEnterNameAppearsKeepsEveryLetter)
 {
     finishGameScoringOne();
     HWND enterName = FindWindowA(nullptr, "Enter Name");
     ASSERT_NE(enterName, nullptr);
-    pauseAfterTheGamesEnd();
-    for (WPARAM key : {'B', 'O', 'B'}) {
-        PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+    HWND field = GetDlgItem(enterName, IDC_NAME_FIELD);
+    const WPARAM keys[] = {'A', 'B', VK_RETURN, 'C', 'D', 'E'};
+    for (WPARAM typed : keys) {
+        PostMessageA(field, WM_KEYDOWN, typed, 1);
+        pumpMessages();
+        Sleep(typed == 'B' || typed == VK_RETURN ? 30 : 60);
     }
     pumpMessages();
-    EXPECT_EQ(controlText(enterName, IDC_NAME_FIELD), "bob") << "a name typed quickly is kept whole";
+    EXPECT_EQ(controlText(enterName, IDC_NAME_FIELD), "abcde");
+    ASSERT_TRUE(IsWindow(enterName)) << "the Enter among the letters";
+    pauseAfterTheGamesEnd();
+    PostMessageA(field, WM_KEYDOWN, VK_RETURN, REPEAT);
+    pumpMessages();
+    ASSERT_TRUE(IsWindow(enterName)) << "a held Enter's repeat";
+    PostMessageA(field, WM_KEYDOWN, VK_RETURN, 1);
+    pumpMessages();
+    EXPECT_FALSE(IsWindow(enterName));
+    EXPECT_EQ(savedTable(), scoreLine("abcde", 1));
+}
+
+// Enter at 1.8 s closes the box; Enter at 2 s, 0.2 s after Enter Name appeared, presses no OK.
+TEST_F(MainWindow, EnterNameGuardsAgainstTheNextEnterMeantForTheClosingBox)
+{
+    command(IDM_NEW_GAME);
+    typeAndSubmit(tileWord());
+    tick(179);
+    playOnTheClosingBox({key(1800, VK_RETURN), key(2000, VK_RETURN), look(2400)});
+    EXPECT_EQ(closingBoxShownAtKey, (std::vector<bool>{true, false, false}));
+    EXPECT_NE(FindWindowA(nullptr, "Enter Name"), nullptr) << "the second Enter pressed no OK";
+    EXPECT_EQ(highScoreTable.highScoreCount, 0);
+}
+
+// ---- menus keep their keys ----
+
+bool menuLoopSeen = false;
+int menuStep = 0;
+
+// F2 and Q, then Escape twice, from inside the menu loop that Alt (SC_KEYMENU) starts.
+void CALLBACK pressKeysInTheMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetCurrentThreadId(), &thread);
+    HWND focus = GetFocus();
+    switch (menuStep++) {
+    case 0:
+        menuLoopSeen = (thread.flags & GUI_INMENUMODE) != 0;
+        PostMessageA(focus, WM_KEYDOWN, VK_F2, 1);
+        PostMessageA(focus, WM_KEYDOWN, 'Q', 1);
+        break;
+    case 1:
+        PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 1);
+        PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 1);
+        break;
+    default:
+        // Should the menu outlast its keys, it is ended, so that no test hangs.
+        EndMenu();
+        KillTimer(nullptr, timer);
+    }
+}
+
+TEST_F(MainWindow, KeysTakenByAMenuNeitherDealNorMoveTheFocus)
+{
+    command(IDM_NEW_GAME);
+    SetFocus(control(IDC_BOARD));
+    unsigned deals = dealCount;
+    menuStep = 0;
+    menuLoopSeen = false;
+    UINT_PTR timer = SetTimer(nullptr, 0, 200, pressKeysInTheMenu);
+    SendMessageA(dialog, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    pumpMessages();
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(menuLoopSeen);
+    EXPECT_EQ(dealCount, deals) << "F2 in the menu";
+    EXPECT_EQ(controlText(dialog, IDC_WORD_FIELD), "") << "Q in the menu";
+    EXPECT_EQ(GetFocus(), control(IDC_BOARD));
 }
 
 TEST_F(MainWindow, EscapeOutsideAGameDoesNothingAndLeavesTheWindowOpen)
@@ -829,6 +1076,30 @@ TEST(Leaving, StartUpLoadsAndSortsTheTable)
     EXPECT_EQ(highScoreTable.highScoreScores[0], 3);
     EXPECT_EQ(highScoreTable.highScoreScores[1], 9);
     DestroyWindow(dialog);
+}
+
+// A copy that hung holding the lock keeps the window waiting briefly: the start-up read waits for
+// it 1 s at most and then reads without it, a save 2 s.
+TEST(Leaving, LockThatIsNeverLetGoHoldsTheReadUpASecondAndTheSaveTwo)
+{
+    writeBytes(prepareWorkingFolder(UNSORTED_TABLE), EVERY_LETTER);
+    HANDLE hungCopysLock = CreateFileA((workingFolder() + "\\High Scores.dat.lock").c_str(), GENERIC_WRITE, 0,
+                                       nullptr, OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    DWORD started = GetTickCount();
+    HWND dialog = createMainWindow();
+    DWORD startUp = GetTickCount() - started;
+    EXPECT_EQ(highScoreTable.highScoreCount, 2) << "read without the lock";
+    enterHighScore("new", 5);
+    started = GetTickCount();
+    SendMessageA(dialog, WM_COMMAND, IDM_EXIT, 0);
+    DWORD save = GetTickCount() - started;
+    CloseHandle(hungCopysLock);
+    std::printf("with the lock held: start-up %lu ms, Exit's save %lu ms\n", startUp, save);
+    EXPECT_LT(startUp, 2500u);
+    EXPECT_LT(save, 4000u);
+    EXPECT_EQ(savedTable(), scoreLine("low", 3) + scoreLine("new", 5) + scoreLine("high", 9));
+    DestroyWindow(dialog);
+    pumpMessages();
 }
 
 TEST(Leaving, ExitWritesOnlyWhatTheFileLacks)

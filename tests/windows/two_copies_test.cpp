@@ -174,6 +174,31 @@ TEST_F(TwoCopies, NamesEnteredAtOneMomentInOneFolderAreBothKeptWithoutABox)
     RemoveDirectoryA((folder + "\\High Scores.dat.new").c_str());
 }
 
+// A copy stuck mid-save (here the test, holding the lock) keeps High Scores waiting a second at
+// most: Windows calls a window that reads no messages for 5 s "Not responding".
+TEST_F(TwoCopies, HighScoresOpensWithinASecondWhileAnotherProcessHoldsTheLock)
+{
+    prepareWorkingFolder(scoreLine("Old", 7));
+    std::string folder = workingFolder();
+    ASSERT_TRUE(CopyFileA(LETTRO_PROGRAM, (folder + "\\Lettro.exe").c_str(), FALSE));
+    writeBytes(folder + "\\words.dic", "a b c");
+    Copy copy = startCopy(folder);
+    ASSERT_NE(copy.mainWindow, nullptr);
+    HANDLE lock = CreateFileA((folder + "\\High Scores.dat.lock").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    DWORD started = GetTickCount();
+    PostMessageA(copy.mainWindow, WM_COMMAND, IDM_HIGH_SCORES, 0);
+    HWND scores = waitForWindow(copy, "High Scores");
+    DWORD waited = GetTickCount() - started;
+    CloseHandle(lock);
+    std::printf("High Scores with the lock held: %lu ms\n", waited);
+    ASSERT_NE(scores, nullptr);
+    EXPECT_LT(waited, 2500u);
+    char name[32] = {};
+    GetDlgItemTextA(scores, IDC_SCORE_NAME_FIRST, name, sizeof name);
+    EXPECT_STREQ(name, "Old") << "the file read without the lock";
+}
+
 // Access denied on the lock file comes from another copy's lock while that file is there (a
 // scanner holds it as it is deleted), and is waited for; in a folder where no file can be made it
 // comes with no file there, where waiting would only freeze the game.

@@ -11,6 +11,7 @@
 #include "ui/board/board_painting.h"
 #include "ui/board/tile_numbering.h"
 #include "ui/app/game_keys.h"
+#include "ui/app/key_guard.h"
 #include "ui/app/main_window.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/common/ui_state.h"
@@ -81,7 +82,7 @@ std::string prepareWorkingFolder(const std::string& highScores)
     gameState = GameState();
     highScoreTable = HighScoreTable();
     unsavedHighScores.clear();
-    keyGuardOn = false;
+    endEveryKeyGuard();
     currentFolder = makeWorkingFolder();
     SetCurrentDirectoryA(currentFolder.c_str());
     gameState.dictionaryPath = currentFolder + "\\words.dic";

@@ -63,8 +63,7 @@ void awaitThread(HANDLE thread);
 // taken now; then, on a thread of its own, 300 ms later, `table` written to the file and the lock let go.
 HANDLE saveByAnotherCopy(const std::string& table);
 
-// A player's pause once a game has ended: keys typed in the first ¾ of a second after the closing
-// box or Enter Name appears are dropped.
+// A player's pause once a game has ended: Enter Name takes no Enter in its first ¾ of a second.
 void pauseAfterTheGamesEnd();
 
 // A press of the left button at client pixel (x, y) of the dialog: the cursor is moved there first.

@@ -5,7 +5,7 @@
 #include "engine/game_life.h"
 #include "engine/game_state.h"
 #include "ui/app/game_announcements.h"
-#include "ui/app/game_keys.h"
+#include "ui/app/key_guard.h"
 #include "ui/app/score_keeping.h"
 #include "ui/board/board_accessibility.h"
 #include "ui/board/board_control.h"
@@ -94,18 +94,16 @@ void stopCountdownTimer()
 void showClosingMessage(const char* text, int finishedScore, bool offerScore)
 {
     std::size_t held = offerScore ? holdFinishedScore(finishedScore) : 0;
-    guardKeysFromNow();
+    unsigned dealsWhenShown = dealCount;
+    int guard = guardClosingBox();
     announceGameEnd();
     MessageBoxA(nullptr, text, CLOSING_TITLE, MB_OK);
     announceWhatIsHeld();
-    endKeyGuard();
+    endClosingBoxGuard(guard);
     if (offerScore) {
-        offerHeldScore(held);
+        offerHeldScore(held, dealsWhenShown);
     }
-    // From the board the player can read the ended board and press F2.
-    if (!anyChildDialogOpen()) {
-        focusBoard();
-    }
+    focusBoardAfterGameEndBox(dealsWhenShown);
 }
 
 // Withdrawn at New Game: the marks of a word of the ended board go with it.
@@ -130,6 +128,7 @@ void showPicksCleared()
 // Called at every deal: from the first one on, the board can take the focus.
 void requestBoardRepaint()
 {
+    ++dealCount;
     enableBoard();
     InvalidateRect(mainWindow, nullptr, FALSE);
     raiseNewBoard();

@@ -2,6 +2,7 @@
 // which runs the main window, never calls TranslateAccelerator), and its rules.
 #include "ui/app/game_keys.h"
 
+#include "ui/app/key_guard.h"
 #include "ui/app/reading_keys.h"
 #include "ui/common/key_flags.h"
 #include "ui/common/ui_state.h"
@@ -12,50 +13,6 @@
 namespace {
 
 HHOOK keyHook = nullptr;
-
-const DWORD KEY_GUARD_MS = 750;
-
-// The moments the guard began and the last key-down came, in the clock that stamps each message
-// (GetTickCount's); compared as signed differences, so that a key stamped before the guard began
-// counts as typed during it.
-DWORD guardStart = 0;
-DWORD lastKeyDown = 0;
-// The last key-down was dropped: the characters and the key-up that follow it go too.
-bool droppingKey = false;
-// The dialog whose closing ends the guard; null for the closing box, which ends it itself.
-HWND guardedDialog = nullptr;
-
-bool isKeyDown(const MSG* message)
-{
-    return message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN;
-}
-
-LONG millisecondsBetween(DWORD earlier, DWORD later)
-{
-    return static_cast<LONG>(later - earlier);
-}
-
-// Each key is judged by its own time stamp, not by when it is taken from the queue: a burst of
-// typing that runs over a game's end is dropped whole, and the first key after a pause of ¾ s acts
-// and ends the guard.
-bool isGuarded(const MSG* message)
-{
-    if (keyGuardOn && guardedDialog != nullptr && !IsWindow(guardedDialog)) {
-        endKeyGuard();
-    }
-    if (!keyGuardOn) {
-        return false;
-    }
-    if (!isKeyDown(message)) {
-        return droppingKey;
-    }
-    bool paused = millisecondsBetween(guardStart, message->time) >= static_cast<LONG>(KEY_GUARD_MS) &&
-                  millisecondsBetween(lastKeyDown, message->time) >= static_cast<LONG>(KEY_GUARD_MS);
-    lastKeyDown = message->time;
-    keyGuardOn = !paused;
-    droppingKey = !paused;
-    return !paused;
-}
 
 bool isPressed(int key)
 {
@@ -136,13 +93,19 @@ bool takeMainWindowKey(MSG* message)
     return false;
 }
 
+// A menu's own loop (the menu bar's, a window's system menu) runs on this thread and handles its
+// keys before the hook sees them removed: the hook must neither deal nor move the focus behind it.
+bool menuLoopRuns()
+{
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &thread) && (thread.flags & GUI_INMENUMODE) != 0;
+}
+
 // Looks at a key message as the hook takes it from the queue; may send it to another window. True
 // when the key has been used up and must go no further.
 bool takeGameKey(MSG* message)
 {
-    if (isGuarded(message)) {
-        return true;
-    }
     if (isInMainWindowOrItsDialogs(message->hwnd) && (takeTimeKey(message) || takeReadingKey(message))) {
         return true;
     }
@@ -157,7 +120,8 @@ LRESULT CALLBACK keyHookProc(int code, WPARAM removal, LPARAM message)
     MSG* taken = reinterpret_cast<MSG*>(message);
     if (code == HC_ACTION && removal == PM_REMOVE && taken->message >= WM_KEYFIRST && taken->message <= WM_KEYLAST) {
         HWND child = openChildDialogOf(taken->hwnd);
-        if (takeGameKey(taken) || (child != nullptr && IsDialogMessageA(child, taken))) {
+        if (isDroppedByKeyGuard(taken) ||
+            (!menuLoopRuns() && (takeGameKey(taken) || (child != nullptr && IsDialogMessageA(child, taken))))) {
             taken->message = WM_NULL;
         }
     }
@@ -165,30 +129,6 @@ LRESULT CALLBACK keyHookProc(int code, WPARAM removal, LPARAM message)
 }
 
 } // namespace
-
-bool keyGuardOn = false;
-
-void guardKeysFromNow()
-{
-    guardedDialog = nullptr;
-    guardStart = GetTickCount();
-    lastKeyDown = guardStart;
-    droppingKey = false;
-    keyGuardOn = true;
-}
-
-void endKeyGuard()
-{
-    keyGuardOn = false;
-    droppingKey = false;
-    guardedDialog = nullptr;
-}
-
-void guardKeysWhileOpen(HWND dialog)
-{
-    guardKeysFromNow();
-    guardedDialog = dialog;
-}
 
 void installKeyHook()
 {

@@ -6,11 +6,9 @@
 #include "engine/game_life.h"
 #include "scores/file_replace.h"
 #include "scores/high_score_table.h"
-#include "ui/app/game_keys.h"
-#include "ui/dialogs/child_dialogs.h"
+#include "ui/app/key_guard.h"
 #include "ui/dialogs/enter_name_dialog.h"
 #include "ui/dialogs/save_failure_report.h"
-#include "ui/resources/resource_ids.h"
 
 namespace {
 
@@ -59,7 +57,7 @@ std::size_t holdFinishedScore(int finishedScore)
     return heldScores.size() - 1;
 }
 
-void offerHeldScore(std::size_t held)
+void offerHeldScore(std::size_t held, unsigned dealsWhenBoxShown)
 {
     if (held >= heldScores.size()) {
         return;
@@ -67,7 +65,7 @@ void offerHeldScore(std::size_t held)
     int finishedScore = heldScores[held];
     heldScores.erase(heldScores.begin() + static_cast<std::ptrdiff_t>(held));
     if (scoreQualifies(finishedScore)) {
-        guardKeysWhileOpen(openChildDialog(IDD_ENTER_NAME, enterNameDialogProc, static_cast<LPARAM>(finishedScore)));
+        guardNameEntry(openNameEntry(finishedScore, dealsWhenBoxShown));
     }
 }
 

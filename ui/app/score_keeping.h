@@ -9,8 +9,9 @@
 std::size_t holdFinishedScore(int finishedScore);
 
 // Offers the held score once its box is dismissed: name entry opens when it earns a place. A score
-// that an ending of the program has entered meanwhile is not offered again.
-void offerHeldScore(std::size_t held);
+// that an ending of the program has entered meanwhile is not offered again. `dealsWhenBoxShown` is
+// dealCount when the box appeared.
+void offerHeldScore(std::size_t held, unsigned dealsWhenBoxShown);
 
 // Exit and the close box: stops the countdown, so that no game ends while the program leaves,
 // enters every score still owed (with an empty name while its closing box is shown, with the name

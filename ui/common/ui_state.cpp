@@ -5,3 +5,4 @@ HINSTANCE appInstance = nullptr;
 HWND mainWindow = nullptr;
 HWND statusLine = nullptr;
 HBRUSH backgroundBrush = CreateSolidBrush(BACKGROUND_COLOUR);
+unsigned dealCount = 0;

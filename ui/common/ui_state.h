@@ -13,3 +13,6 @@ extern HINSTANCE appInstance;
 extern HWND mainWindow;
 extern HWND statusLine;
 extern HBRUSH backgroundBrush;
+// The boards dealt since the program started: a box at a game's end compares it with its count
+// when it appeared, to tell whether a game has begun meanwhile (and perhaps ended too).
+extern unsigned dealCount;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/board/board_control.h"
 #include "ui/common/ui_state.h"
 
 namespace {
@@ -47,6 +48,13 @@ bool anyChildDialogOpen()
 {
     forgetDestroyedChildren();
     return !openChildren.empty();
+}
+
+void focusBoardAfterGameEndBox(unsigned dealsWhenShown)
+{
+    if (dealCount == dealsWhenShown && !anyChildDialogOpen()) {
+        focusBoard();
+    }
 }
 
 // A modeless dialog is only hidden by EndDialog; destroying it keeps closed dialogs from piling up.

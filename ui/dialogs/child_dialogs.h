@@ -12,6 +12,12 @@ bool anyChildDialogOpen();
 // The open child dialog that `window` belongs to, or null.
 HWND openChildDialogOf(HWND window);
 
+// A box at a game's end (the closing box, Enter Name) has closed: the board takes the focus, so
+// that the player can read the ended board or press F2, unless a game has been dealt since the box
+// appeared (`dealsWhenShown`, dealCount then), which the player is playing, or a child dialog is
+// open. Otherwise the focus stays where the player has it.
+void focusBoardAfterGameEndBox(unsigned dealsWhenShown);
+
 // Ends the dialog and gives the main window its input back.
 void closeChildDialog(HWND dialog);
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "scores/high_score_table.h"
-#include "ui/board/board_control.h"
 #include "ui/common/ui_state.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/dialogs/name_text.h"
@@ -35,6 +34,12 @@ int scoreOf(HWND dialog)
     return static_cast<int>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
 }
 
+// The deals counted when the game's closing box appeared, kept in the dialog's own slot (DWLP_USER).
+unsigned dealsWhenShown(HWND dialog)
+{
+    return static_cast<unsigned>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
 // Taken off the list first, so that an ending of the program meanwhile cannot enter it twice.
 void forgetNameDialog(HWND dialog)
 {
@@ -58,10 +63,9 @@ void enterName(HWND dialog)
     if (!entered) {
         tellScoreNoLongerQualifies(dialog, finishedScore);
     }
+    unsigned deals = dealsWhenShown(dialog);
     closeChildDialog(dialog);
-    if (!anyChildDialogOpen()) {
-        focusBoard();
-    }
+    focusBoardAfterGameEndBox(deals);
     if (entered) {
         saveHighScoresOrReport(mainWindow);
     }
@@ -88,6 +92,15 @@ INT_PTR CALLBACK enterNameDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     default:
         return FALSE;
     }
+}
+
+HWND openNameEntry(int finishedScore, unsigned dealsWhenBoxShown)
+{
+    HWND dialog = openChildDialog(IDD_ENTER_NAME, enterNameDialogProc, static_cast<LPARAM>(finishedScore));
+    if (dialog != nullptr) {
+        SetWindowLongPtrA(dialog, DWLP_USER, static_cast<LONG_PTR>(dealsWhenBoxShown));
+    }
+    return dialog;
 }
 
 void enterScoresOfOpenNameDialogs()
