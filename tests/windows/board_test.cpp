@@ -536,11 +536,7 @@ std::vector<std::string> namesIn(IEnumVARIANT* objects, ULONG wanted)
     objects->Next(wanted, found.data(), &count);
     std::vector<std::string> names;
     for (ULONG item = 0; item < count; ++item) {
-        IAccessible* cell = nullptr;
-        found[item].pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&cell));
-        names.push_back(nameOf(cell));
-        cell->Release();
-        VariantClear(&found[item]);
+        names.push_back(nameOfFound(found[item]));
     }
     return names;
 }
@@ -560,17 +556,9 @@ IEnumVARIANT* selectionOf(IAccessible* table)
 std::string focusedCellName(IAccessible* table)
 {
     VARIANT focus;
-    std::string name;
-    if (table->get_accFocus(&focus) == S_OK && focus.vt == VT_DISPATCH) {
-        IAccessible* cell = nullptr;
-        focus.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&cell));
-        name = cell != nullptr ? nameOf(cell) : "";
-        if (cell != nullptr) {
-            cell->Release();
-        }
-    }
-    VariantClear(&focus);
-    return name;
+    focus.vt = VT_EMPTY;
+    table->get_accFocus(&focus);
+    return nameOfFound(focus);
 }
 
 TEST_F(Board, ScreenReaderSelectsFocusesAndActsOnCellsAsTheKeysWould)
