@@ -594,8 +594,9 @@ TEST_F(Board, ScreenReaderSelectsFocusesAndActsOnCellsAsTheKeysWould)
     table->Release();
 }
 
-// A refused call is refused before anything changes: the focus mark stays where it was.
-TEST_F(Board, RefusedSelectionChangesNothing)
+// A refused call is refused before anything changes: the focus mark stays where it was. The
+// selection's enumeration stops at its end however far it is skipped, and refuses a null array.
+TEST_F(Board, RefusedSelectionChangesNothingAndTheSelectionEnumeratesSafely)
 {
     newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
     IAccessible* table = tableOf(dialog);
@@ -609,6 +610,16 @@ TEST_F(Board, RefusedSelectionChangesNothing)
     EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, cellId(99)), E_INVALIDARG) << "no such cell";
     EXPECT_EQ(field(), "AB");
     EXPECT_EQ(focusedCellName(table), "C, row 1, column 3") << "the focus stays on the C";
+    IEnumVARIANT* picks = selectionOf(table);
+    ASSERT_NE(picks, nullptr);
+    EXPECT_EQ(namesIn(picks, 1), std::vector<std::string>{"A, row 1, column 1"});
+    EXPECT_EQ(picks->Skip(0xFFFFFFFFu), S_FALSE);
+    EXPECT_EQ(namesIn(picks, 2), std::vector<std::string>{}) << "a huge skip does not wrap round to the start";
+    ULONG fetched = 7;
+    picks->Reset();
+    EXPECT_EQ(picks->Next(1, nullptr, &fetched), E_POINTER);
+    EXPECT_EQ(fetched, 0u);
+    picks->Release();
     EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_REMOVESELECTION, cellId(12)), S_OK);
     EXPECT_EQ(field(), "A");
     EXPECT_EQ(focusedCellName(table), "B, row 1, column 2");
@@ -644,25 +655,6 @@ TEST_F(Board, TableTakesTheFocusOnlyWhileThePlayerCouldGiveItAndAnswersUnknownId
         EXPECT_EQ(table->get_accDefaultAction(cellId(actionless), &action), DISP_E_MEMBERNOTFOUND) << actionless;
         EXPECT_EQ(table->accDoDefaultAction(cellId(actionless)), DISP_E_MEMBERNOTFOUND) << actionless;
     }
-    table->Release();
-}
-
-TEST_F(Board, SelectionEnumerationStopsAtItsEndAndRefusesANullArray)
-{
-    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
-    IAccessible* table = tableOf(dialog);
-    table->accSelect(SELFLAG_ADDSELECTION, cellId(11));
-    table->accSelect(SELFLAG_ADDSELECTION, cellId(12));
-    IEnumVARIANT* picks = selectionOf(table);
-    ASSERT_NE(picks, nullptr);
-    EXPECT_EQ(namesIn(picks, 1), std::vector<std::string>{"A, row 1, column 1"});
-    EXPECT_EQ(picks->Skip(0xFFFFFFFFu), S_FALSE);
-    EXPECT_EQ(namesIn(picks, 2), std::vector<std::string>{}) << "a huge skip does not wrap round to the start";
-    ULONG fetched = 7;
-    picks->Reset();
-    EXPECT_EQ(picks->Next(1, nullptr, &fetched), E_POINTER);
-    EXPECT_EQ(fetched, 0u);
-    picks->Release();
     table->Release();
 }
 
