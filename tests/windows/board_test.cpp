@@ -52,6 +52,21 @@ VARIANT cellId(LONG id)
     return cell;
 }
 
+// The name of the object that a hit test or a move hands out, which it lets go; empty when none.
+std::string nameOfFound(VARIANT found)
+{
+    std::string name = found.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(found.pdispVal)) : "";
+    VariantClear(&found);
+    return name;
+}
+
+std::string nameReached(IAccessible* from, LONG direction)
+{
+    VARIANT found;
+    from->accNavigate(direction, self(), &found);
+    return nameOfFound(found);
+}
+
 IAccessible* tableOf(HWND dialog)
 {
     IAccessible* table = nullptr;
@@ -434,34 +449,19 @@ TEST_F(Board, PickedCellIsSelectedAndTheMarkedCellHasTheFocus)
     POINT corner = {e.left, e.top};
     ClientToScreen(dialog, &corner);
     EXPECT_EQ(std::vector<long>({left, top, width, height}), std::vector<long>({corner.x, corner.y, 60, 60}));
+    EXPECT_EQ(nameReached(cells[4], NAVDIR_RIGHT), "F, row 2, column 2");
+    EXPECT_EQ(nameReached(cells[5], NAVDIR_NEXT), "G, row 2, column 3") << "along the row from the F";
+    EXPECT_EQ(nameReached(cells[5], NAVDIR_PREVIOUS), "E, row 2, column 1") << "along the row from the F";
     VARIANT found;
-    cells[4]->accNavigate(NAVDIR_RIGHT, self(), &found);
-    EXPECT_EQ(found.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(found.pdispVal)) : "", "F, row 2, column 2");
-    VariantClear(&found);
-    for (LONG direction : {NAVDIR_NEXT, NAVDIR_PREVIOUS}) {
-        cells[5]->accNavigate(direction, self(), &found);
-        EXPECT_EQ(found.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(found.pdispVal)) : "",
-                  direction == NAVDIR_NEXT ? "G, row 2, column 3" : "E, row 2, column 1")
-            << "along the row from the F";
-        VariantClear(&found);
-    }
     table->accHitTest(corner.x + 150, corner.y + 30, &found);
     ASSERT_EQ(found.vt, VT_DISPATCH) << "the point is on row 2";
     IAccessible* row = static_cast<IAccessible*>(found.pdispVal);
     VARIANT hit;
     row->accHitTest(corner.x + 150, corner.y + 30, &hit);
-    EXPECT_EQ(hit.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(hit.pdispVal)) : "", "G, row 2, column 3");
-    VariantClear(&hit);
+    EXPECT_EQ(nameOfFound(hit), "G, row 2, column 3");
     for (IAccessible* from : {table, row}) {
-        VARIANT first, last;
-        from->accNavigate(NAVDIR_FIRSTCHILD, self(), &first);
-        from->accNavigate(NAVDIR_LASTCHILD, self(), &last);
-        EXPECT_EQ(first.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(first.pdispVal)) : "",
-                  from == table ? "Row 1: A B C D" : "E, row 2, column 1");
-        EXPECT_EQ(last.vt == VT_DISPATCH ? nameOf(static_cast<IAccessible*>(last.pdispVal)) : "",
-                  from == table ? "Row 4: M N O P" : "H, row 2, column 4");
-        VariantClear(&first);
-        VariantClear(&last);
+        EXPECT_EQ(nameReached(from, NAVDIR_FIRSTCHILD), from == table ? "Row 1: A B C D" : "E, row 2, column 1");
+        EXPECT_EQ(nameReached(from, NAVDIR_LASTCHILD), from == table ? "Row 4: M N O P" : "H, row 2, column 4");
     }
     VariantClear(&found);
     SetFocus(control(IDC_WORD_FIELD));
@@ -536,11 +536,7 @@ std::vector<std::string> namesIn(IEnumVARIANT* objects, ULONG wanted)
     objects->Next(wanted, found.data(), &count);
     std::vector<std::string> names;
     for (ULONG item = 0; item < count; ++item) {
-        IAccessible* cell = nullptr;
-        found[item].pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&cell));
-        names.push_back(nameOf(cell));
-        cell->Release();
-        VariantClear(&found[item]);
+        names.push_back(nameOfFound(found[item]));
     }
     return names;
 }
@@ -560,17 +556,9 @@ IEnumVARIANT* selectionOf(IAccessible* table)
 std::string focusedCellName(IAccessible* table)
 {
     VARIANT focus;
-    std::string name;
-    if (table->get_accFocus(&focus) == S_OK && focus.vt == VT_DISPATCH) {
-        IAccessible* cell = nullptr;
-        focus.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&cell));
-        name = cell != nullptr ? nameOf(cell) : "";
-        if (cell != nullptr) {
-            cell->Release();
-        }
-    }
-    VariantClear(&focus);
-    return name;
+    focus.vt = VT_EMPTY;
+    table->get_accFocus(&focus);
+    return nameOfFound(focus);
 }
 
 TEST_F(Board, ScreenReaderSelectsFocusesAndActsOnCellsAsTheKeysWould)
@@ -606,8 +594,9 @@ TEST_F(Board, ScreenReaderSelectsFocusesAndActsOnCellsAsTheKeysWould)
     table->Release();
 }
 
-// A refused call is refused before anything changes: the focus mark stays where it was.
-TEST_F(Board, RefusedSelectionChangesNothing)
+// A refused call is refused before anything changes: the focus mark stays where it was. The
+// selection's enumeration stops at its end however far it is skipped, and refuses a null array.
+TEST_F(Board, RefusedSelectionChangesNothingAndTheSelectionEnumeratesSafely)
 {
     newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
     IAccessible* table = tableOf(dialog);
@@ -621,6 +610,16 @@ TEST_F(Board, RefusedSelectionChangesNothing)
     EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, cellId(99)), E_INVALIDARG) << "no such cell";
     EXPECT_EQ(field(), "AB");
     EXPECT_EQ(focusedCellName(table), "C, row 1, column 3") << "the focus stays on the C";
+    IEnumVARIANT* picks = selectionOf(table);
+    ASSERT_NE(picks, nullptr);
+    EXPECT_EQ(namesIn(picks, 1), std::vector<std::string>{"A, row 1, column 1"});
+    EXPECT_EQ(picks->Skip(0xFFFFFFFFu), S_FALSE);
+    EXPECT_EQ(namesIn(picks, 2), std::vector<std::string>{}) << "a huge skip does not wrap round to the start";
+    ULONG fetched = 7;
+    picks->Reset();
+    EXPECT_EQ(picks->Next(1, nullptr, &fetched), E_POINTER);
+    EXPECT_EQ(fetched, 0u);
+    picks->Release();
     EXPECT_EQ(table->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_REMOVESELECTION, cellId(12)), S_OK);
     EXPECT_EQ(field(), "A");
     EXPECT_EQ(focusedCellName(table), "B, row 1, column 2");
@@ -656,25 +655,6 @@ TEST_F(Board, TableTakesTheFocusOnlyWhileThePlayerCouldGiveItAndAnswersUnknownId
         EXPECT_EQ(table->get_accDefaultAction(cellId(actionless), &action), DISP_E_MEMBERNOTFOUND) << actionless;
         EXPECT_EQ(table->accDoDefaultAction(cellId(actionless)), DISP_E_MEMBERNOTFOUND) << actionless;
     }
-    table->Release();
-}
-
-TEST_F(Board, SelectionEnumerationStopsAtItsEndAndRefusesANullArray)
-{
-    newGameWithBoard("ABCD" "EFGH" "IJKL" "MNOP");
-    IAccessible* table = tableOf(dialog);
-    table->accSelect(SELFLAG_ADDSELECTION, cellId(11));
-    table->accSelect(SELFLAG_ADDSELECTION, cellId(12));
-    IEnumVARIANT* picks = selectionOf(table);
-    ASSERT_NE(picks, nullptr);
-    EXPECT_EQ(namesIn(picks, 1), std::vector<std::string>{"A, row 1, column 1"});
-    EXPECT_EQ(picks->Skip(0xFFFFFFFFu), S_FALSE);
-    EXPECT_EQ(namesIn(picks, 2), std::vector<std::string>{}) << "a huge skip does not wrap round to the start";
-    ULONG fetched = 7;
-    picks->Reset();
-    EXPECT_EQ(picks->Next(1, nullptr, &fetched), E_POINTER);
-    EXPECT_EQ(fetched, 0u);
-    picks->Release();
     table->Release();
 }
 
@@ -754,15 +734,7 @@ TEST_F(Board, ReadingKeysReadTheBoardAndTheLettersNextToTheLastPickOnTheTimeAnno
     pressKey(VK_RIGHT);
     pressKey(VK_SPACE);
     watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    PostMessageA(control(IDC_BOARD), WM_KEYDOWN, 'N', 1);
-    PostMessageA(control(IDC_BOARD), WM_KEYDOWN, 'N', 0x40000001);
-    pumpMessages();
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+    pressKeyWith(VK_CONTROL, 'N', 1);
     EXPECT_EQ(watchedNames(), std::vector<std::string>{"Next to F: A row 1 column 1, B row 1 column 2, C row 1 column 3, "
                                                        "E row 2 column 1, G row 2 column 3, I row 3 column 1, "
                                                        "J row 3 column 2, K row 3 column 3"})
@@ -790,12 +762,11 @@ TEST_F(Board, EscapeClearsTheWordAndEveryPickAsAHandInDoes)
         SetFocus(control(id));
         watchEvents(EVENT_OBJECT_SELECTIONWITHIN, EVENT_OBJECT_DESCRIPTIONCHANGE);
         pressKey(VK_ESCAPE);
-        std::vector<DWORD> events = watchedEvents();
+        EXPECT_EQ(watchedCount(EVENT_OBJECT_SELECTIONWITHIN), 1);
+        EXPECT_EQ(watchedCount(EVENT_OBJECT_DESCRIPTIONCHANGE), 6)
+            << "A and B lose their places, C, E, F and G their nearness to the B";
         EXPECT_EQ(field(), "") << "from control " << id;
         EXPECT_EQ(accessibleName(control(IDC_ANNOUNCER)), "Word cleared");
-        EXPECT_EQ(std::count(events.begin(), events.end(), static_cast<DWORD>(EVENT_OBJECT_SELECTIONWITHIN)), 1);
-        EXPECT_EQ(std::count(events.begin(), events.end(), static_cast<DWORD>(EVENT_OBJECT_DESCRIPTIONCHANGE)), 6)
-            << "A and B lose their places, C, E, F and G their nearness to the B";
         EXPECT_EQ(GetFocus(), control(id));
         SetFocus(control(IDC_BOARD));
         pressKey(VK_SPACE);

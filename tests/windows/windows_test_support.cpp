@@ -1,6 +1,7 @@
 // Helpers that drive the real Win32 controls of the main window from a test.
 #include "windows_test_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -166,13 +167,19 @@ void pressKey(WPARAM key, bool shift)
     SetKeyboardState(keys);
 }
 
-void pressKeyWith(WPARAM modifier, WPARAM key)
+void pressKeyWith(WPARAM modifier, WPARAM key, int repeats)
 {
     BYTE keys[256];
     GetKeyboardState(keys);
     keys[modifier] = 0x80;
     SetKeyboardState(keys);
-    pressKey(key, modifier == VK_SHIFT);
+    HWND focus = GetFocus();
+    PostMessageA(focus, WM_KEYDOWN, key, 1);
+    for (int repeat = 0; repeat < repeats; ++repeat) {
+        PostMessageA(focus, WM_KEYDOWN, key, 0x40000001);
+    }
+    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+    pumpMessages();
     keys[modifier] = 0;
     SetKeyboardState(keys);
 }
@@ -441,6 +448,11 @@ void watchEvents(DWORD event, DWORD last)
 std::vector<DWORD> watchedEvents()
 {
     return eventCodes;
+}
+
+long watchedCount(DWORD event)
+{
+    return static_cast<long>(std::count(eventCodes.begin(), eventCodes.end(), event));
 }
 
 std::vector<std::string> watchedNames()

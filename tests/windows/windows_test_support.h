@@ -100,6 +100,9 @@ std::string accessibleName(HWND window);
 void watchEvents(DWORD event, DWORD last = 0);
 std::vector<std::string> watchedNames();
 std::vector<DWORD> watchedEvents();
+// How many of the watched events were `event`.
+long watchedCount(DWORD event);
 
-// A key pressed while `modifier` (VK_CONTROL, VK_SHIFT) is held, as the keyboard delivers it.
-void pressKeyWith(WPARAM modifier, WPARAM key);
+// A key pressed while `modifier` (VK_CONTROL, VK_SHIFT) is held, as the keyboard delivers it; held
+// down, it sends `repeats` more key-downs with bit 30 set before it is let go.
+void pressKeyWith(WPARAM modifier, WPARAM key, int repeats = 0);
