@@ -14,11 +14,6 @@ namespace {
 
 HHOOK keyHook = nullptr;
 
-bool isPressed(int key)
-{
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
 bool isRepeat(const MSG* message)
 {
     return isKeyRepeat(message->lParam);
@@ -28,7 +23,7 @@ bool isRepeat(const MSG* message)
 // Ctrl+T, in the main window and in its child dialogs, once per press.
 bool takeTimeKey(const MSG* message)
 {
-    if (message->message != WM_KEYDOWN || message->wParam != 'T' || !isPressed(VK_CONTROL) || isPressed(VK_MENU)) {
+    if (message->message != WM_KEYDOWN || message->wParam != 'T' || !isKeyHeld(VK_CONTROL) || isKeyHeld(VK_MENU)) {
         return false;
     }
     if (!isRepeat(message)) {
@@ -71,10 +66,10 @@ void sendLetterToWordField(MSG* message)
 // F2 deals a timed game and Shift+F2 an untimed one, with Ctrl and Alt up; 0 for other F2s.
 UINT dealingCommand()
 {
-    if (isPressed(VK_CONTROL) || isPressed(VK_MENU)) {
+    if (isKeyHeld(VK_CONTROL) || isKeyHeld(VK_MENU)) {
         return 0;
     }
-    return isPressed(VK_SHIFT) ? IDM_NEW_UNTIMED_GAME : IDM_NEW_GAME;
+    return isKeyHeld(VK_SHIFT) ? IDM_NEW_UNTIMED_GAME : IDM_NEW_GAME;
 }
 
 // Posted, so that the deal runs from the main window's own loop rather than inside the hook.

@@ -42,11 +42,6 @@ bool isKeyDown(const MSG* message)
     return message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN;
 }
 
-bool isPressed(int key)
-{
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
 bool isDialogWindow(HWND window)
 {
     char className[16] = {};
@@ -91,7 +86,7 @@ bool isClosingKey(const MSG* message)
 
 bool isCopyKey(const MSG* message)
 {
-    return message->message == WM_KEYDOWN && message->wParam == 'C' && isPressed(VK_CONTROL) && !isPressed(VK_MENU);
+    return message->message == WM_KEYDOWN && message->wParam == 'C' && isKeyHeld(VK_CONTROL) && !isKeyHeld(VK_MENU);
 }
 
 // A player still typing, or holding a key, never closes the box: each key-down restarts the pause.

@@ -17,25 +17,13 @@ namespace {
 const WPARAM READ_BOARD_KEY = 'B';
 const WPARAM READ_NEIGHBOURS_KEY = 'N';
 
-bool isPressed(int key)
-{
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
-PlacedLetter placedLetterOf(int tile)
-{
-    return PlacedLetter{gameState.board[tile], rowOfTile(tile), columnOfTile(tile)};
-}
-
 // The tiles around `tile` in reading order.
 std::vector<PlacedLetter> lettersAround(int tile)
 {
     std::vector<PlacedLetter> around;
-    for (int row = rowOfTile(tile) - 1; row <= rowOfTile(tile) + 1; ++row) {
-        for (int column = columnOfTile(tile) - 1; column <= columnOfTile(tile) + 1; ++column) {
-            if (isOnBoard(row, column) && tileAt(row, column) != tile) {
-                around.push_back(placedLetterOf(tileAt(row, column)));
-            }
+    for (int place = 0; place < TILE_COUNT; ++place) {
+        if (areNeighbours(tileAtReadingPlace(place), tile)) {
+            around.push_back(placedLetterOf(tileAtReadingPlace(place)));
         }
     }
     return around;
@@ -64,7 +52,7 @@ void readNeighboursAloud()
 
 bool takeReadingKey(const MSG* message)
 {
-    bool chord = message->message == WM_KEYDOWN && isPressed(VK_CONTROL) && !isPressed(VK_MENU) && !isPressed(VK_SHIFT);
+    bool chord = message->message == WM_KEYDOWN && isKeyHeld(VK_CONTROL) && !isKeyHeld(VK_MENU) && !isKeyHeld(VK_SHIFT);
     if (!chord || (message->wParam != READ_BOARD_KEY && message->wParam != READ_NEIGHBOURS_KEY)) {
         return false;
     }

@@ -22,7 +22,7 @@ bool takeGridKey(WPARAM key)
     int row = rowOfTile(boardView.focusTile);
     int column = columnOfTile(boardView.focusTile);
     const int last = BOARD_SIZE - 1;
-    bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    bool control = isKeyHeld(VK_CONTROL);
     if (key == VK_HOME || key == VK_END) {
         int end = key == VK_HOME ? 0 : last;
         placeFocusMark(control ? tileAt(end, end) : tileAt(row, end));

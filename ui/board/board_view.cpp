@@ -36,13 +36,6 @@ void raiseDescriptionChanges(const Descriptions& before)
     }
 }
 
-bool areNeighbours(int tile, int other)
-{
-    int rowDistance = rowOfTile(tile) - rowOfTile(other);
-    int columnDistance = columnOfTile(tile) - columnOfTile(other);
-    return tile != other && rowDistance >= -1 && rowDistance <= 1 && columnDistance >= -1 && columnDistance <= 1;
-}
-
 // Taking back goes by letter, so the tile taken back may not be the one whose letter left the
 // word's end: another picked tile of the same letter may hold that last place.
 void renumberAfterTakingBack(int tile, int lastPlace)
@@ -82,6 +75,11 @@ const BoardView& boardView = view;
 int pickedPlace(int tile)
 {
     return view.pickPlaces[tile];
+}
+
+PlacedLetter placedLetterOf(int tile)
+{
+    return PlacedLetter{gameState.board[tile], rowOfTile(tile), columnOfTile(tile)};
 }
 
 int lastPickedTile()

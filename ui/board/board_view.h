@@ -8,6 +8,7 @@
 
 #include "engine/game_state.h"
 #include "engine/solution_path.h"
+#include "ui/screen_reader/spoken_texts.h"
 
 struct BoardView {
     // The tile under the focus mark: always on the board; top-left when the main window opens.
@@ -28,6 +29,9 @@ int pickedPlace(int tile);
 
 // The picked tile that took the word's latest letter, or -1 while none is picked.
 int lastPickedTile();
+
+// The letter of `tile` with its row and column, as screen readers are told it.
+PlacedLetter placedLetterOf(int tile);
 
 // What a screen reader says of the cell of `tile` beyond its letter and place: the first of "Letter
 // N of the word selected in Solutions", "Letter N of your word" and "Next to your last letter"

@@ -33,6 +33,13 @@ constexpr bool isOnBoard(int row, int column)
     return row >= 0 && row < BOARD_SIZE && column >= 0 && column < BOARD_SIZE;
 }
 
+// Whether two different tiles touch, across a side or a corner.
+constexpr bool areNeighbours(int tile, int other)
+{
+    return tile != other && rowOfTile(tile) - rowOfTile(other) >= -1 && rowOfTile(tile) - rowOfTile(other) <= 1 &&
+           columnOfTile(tile) - columnOfTile(other) >= -1 && columnOfTile(tile) - columnOfTile(other) <= 1;
+}
+
 constexpr int readingPlaceOfTile(int tile)
 {
     return rowOfTile(tile) * BOARD_SIZE + columnOfTile(tile);

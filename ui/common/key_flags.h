@@ -8,3 +8,9 @@ inline bool isKeyRepeat(LPARAM flags)
 {
     return (flags & (LPARAM(1) << 30)) != 0;
 }
+
+// Whether `virtualKey` (a modifier, say) was down when the message being handled was sent.
+inline bool isKeyHeld(int virtualKey)
+{
+    return (GetKeyState(virtualKey) & 0x8000) != 0;
+}

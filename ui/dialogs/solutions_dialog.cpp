@@ -91,8 +91,7 @@ std::string spokenPath(std::string_view line)
     SolutionPath path = solutionPath(word);
     std::vector<PlacedLetter> letters;
     for (int step = 0; step < path.length; ++step) {
-        int tile = path.cells[step];
-        letters.push_back(PlacedLetter{gameState.board[tile], rowOfTile(tile), columnOfTile(tile)});
+        letters.push_back(placedLetterOf(path.cells[step]));
     }
     return pathText(word, line.size() != word.size(), letters);
 }
