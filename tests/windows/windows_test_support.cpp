@@ -119,6 +119,17 @@ std::string controlText(HWND dialog, int id)
     return text;
 }
 
+std::vector<std::string> listItems(HWND list)
+{
+    std::vector<std::string> items;
+    for (LRESULT item = 0; item < SendMessageA(list, LB_GETCOUNT, 0, 0); ++item) {
+        char text[64] = {};
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
+        items.push_back(text);
+    }
+    return items;
+}
+
 void writeBytes(const std::string& path, const std::string& bytes)
 {
     std::FILE* file = std::fopen(path.c_str(), "wb");

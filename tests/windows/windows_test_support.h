@@ -22,6 +22,8 @@ HWND createMainWindow();
 std::string workingFolder();
 
 std::string controlText(HWND dialog, int id);
+// The items of a list box, top to bottom.
+std::vector<std::string> listItems(HWND list);
 void writeBytes(const std::string& path, const std::string& bytes);
 std::string readBytes(const std::string& path);
 
