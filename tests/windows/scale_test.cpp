@@ -1,6 +1,7 @@
 // The main window at the DPI its Wine prefix gives it (run once each at 96, 144 and 192 dots an
 // inch by scale_test.sh): the board over the template's place, every tile painted where screen
-// readers are told it is and picked by a click at its centre, sharp at every scale.
+// readers are told it is and picked by a click at its centre, a word traced across the tiles with
+// the real pointer, sharp at every scale.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -172,6 +173,26 @@ class Scale : public ::testing::Test {
         SendMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
         pumpMessages();
     }
+
+    // The real pointer moved to client pixel `at`, then the left button pressed or let go when
+    // `button` says so, through the system's input as a mouse, a pen or a finger moves it; the
+    // main window's messages are handled until no input is left in the queue.
+    void pointerTo(POINT at, DWORD button = 0)
+    {
+        ClientToScreen(dialog, &at);
+        SetCursorPos(at.x, at.y);
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = button;
+        if (button != 0) {
+            SendInput(1, &input, sizeof input);
+        }
+        for (int wait = 0; wait < 250 && HIWORD(GetQueueStatus(QS_INPUT)) != 0; ++wait) {
+            pumpMessages();
+            Sleep(1);
+        }
+        pumpMessages();
+    }
 };
 
 TEST_F(Scale, RunsAtTheDpiOfItsPrefix)
@@ -216,6 +237,38 @@ TEST_F(Scale, EveryTileIsPaintedWhereItsCellSaysAndAClickAtItsCentrePicksIt)
         clickAt(centreX, centreY);
         ASSERT_EQ(field(), "") << "a second click takes it back";
     }
+}
+
+POINT centreOf(int tile)
+{
+    RECT square = tileRect(tile);
+    return POINT{(square.left + square.right) / 2, (square.top + square.bottom) / 2};
+}
+
+// A word traced with the real pointer through the tiles' centres: sliding back takes the last
+// letter back, brushing a neighbour's corner picks nothing, and the release hands the word in.
+TEST_F(Scale, WordTracedWithThePointerIsHandedInAndATapIsStillAClick)
+{
+    SetForegroundWindow(dialog);
+    int a = tileAt(0, 0), b = tileAt(0, 1), c = tileAt(0, 2), d = tileAt(0, 3), f = tileAt(1, 1);
+    int edge = tilePixels() / 12;
+    RECT fSquare = tileRect(f);
+    pointerTo(centreOf(a), MOUSEEVENTF_LEFTDOWN);
+    EXPECT_EQ(field(), "A");
+    pointerTo(centreOf(b));
+    pointerTo(centreOf(c));
+    EXPECT_EQ(field(), "ABC");
+    pointerTo(centreOf(b));
+    EXPECT_EQ(field(), "AB") << "back onto B takes C back";
+    pointerTo(POINT{fSquare.right - edge, fSquare.top + edge});
+    EXPECT_EQ(field(), "AB") << "F's corner, brushed, is not picked";
+    pointerTo(centreOf(c));
+    pointerTo(centreOf(c), MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(listItems(GetDlgItem(dialog, IDC_FOUND_WORDS)), std::vector<std::string>{"ABC"});
+    EXPECT_EQ(field(), "");
+    pointerTo(centreOf(d), MOUSEEVENTF_LEFTDOWN);
+    pointerTo(centreOf(d), MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(field(), "D") << "a press and release on one tile is a click";
 }
 
 // At 100 % the board is what it has always been: tiles 60 pixels square from (70, 70), each
