@@ -518,15 +518,48 @@ is_solution() {
     grep -qx -- "$(printf '%s' "$1" | tr a-z A-Z)" "$SOLUTIONS"
 }
 
-# Clicks on the tile at INDEX (reading order) of the main window read last, as a player does.
+# The centre of the tile at INDEX (reading order) of the main window read last, on screen, into
+# TILE_X and TILE_Y.
+tile_centre() {
+    TILE_X=$((BOARD_X + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2))
+    TILE_Y=$((BOARD_Y + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2))
+}
+
+# Clicks on the tile at INDEX, as a player does.
 click_tile() {
-    click_screen $((BOARD_X + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2)) \
-        $((BOARD_Y + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2))
+    tile_centre "$1"
+    click_screen "$TILE_X" "$TILE_Y"
 }
 
 double_click_tile() {
-    double_click_screen $((BOARD_X + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2)) \
-        $((BOARD_Y + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2))
+    tile_centre "$1"
+    double_click_screen "$TILE_X" "$TILE_Y"
+}
+
+# The real pointer moved onto the centre of the tile at INDEX, the left button held or not.
+slide_to_tile() {
+    tile_centre "$1"
+    xdotool mousemove "$TILE_X" "$TILE_Y"
+}
+
+# A path of distinct, neighbouring tiles of BOARD that spells WORD: their indexes in reading order,
+# a line each; nothing when the board holds none. Further arguments: the path's start so far.
+path_for_word() {
+    local word=$1 next last
+    shift
+    if [ "$#" -eq "${#word}" ]; then
+        printf '%s\n' "$@"
+        return 0
+    fi
+    for ((next = 0; next < 16; next++)); do
+        [ "${BOARD:next:1}" = "${word:$#:1}" ] && [[ " $* " != *" $next "* ]] || continue
+        if [ "$#" -gt 0 ]; then
+            last=${!#}
+            [ $(((next / 4 - last / 4) ** 2)) -le 1 ] && [ $(((next % 4 - last % 4) ** 2)) -le 1 ] || continue
+        fi
+        path_for_word "$word" "$@" "$next" && return 0
+    done
+    return 1
 }
 
 # The tiles to click for WORD, one distinct tile a letter: their indexes in reading order, a line each.
