@@ -371,52 +371,43 @@ TEST_F(Board, LetterTypedAwayFromTheWordFieldLandsInIt)
     EXPECT_EQ(field(), "Abbb") << "each letter at the end of the word";
 }
 
-POINT centreOf(int tile)
-{
-    RECT square = tileRect(tile);
-    return POINT{(square.left + square.right) / 2, (square.top + square.bottom) / 2};
-}
-
 // A trace as posted mouse messages: the press, a move to each point with the button held, the release.
 TEST_F(Board, TracedWordIsHandedInSlidingBackTakesTheLastLetterBackAndCornersPickNoNeighbour)
 {
     newGameWithBoard("AECD" "FBGH" "IJKL" "MNOP");
-    int a = tileAt(0, 0), e = tileAt(0, 1), c = tileAt(0, 2), b = tileAt(1, 1), g = tileAt(1, 2);
-    // Inside a tile's edge: half way out from its inner part.
+    int a = tileAt(0, 0), c = tileAt(0, 2), b = tileAt(1, 1), g = tileAt(1, 2);
+    // Inside a tile's edge, half way out from its inner part.
     int edge = tilePixels() / 12;
-    RECT eSquare = tileRect(e), gSquare = tileRect(g);
-    POINT bottomLeftOfE = {eSquare.left + edge, eSquare.bottom - edge};
-    POINT topLeftOfG = {gSquare.left + edge, gSquare.top + edge};
-    struct Step {
-        POINT at;
-        const char* field;
-        const char* why;
-    };
-    const Step steps[] = {{centreOf(a), "A", "the press picks"},
-                          {bottomLeftOfE, "A", "A to B brushes E's corner"},
-                          {centreOf(b), "AB", "a slide picks"},
-                          {centreOf(g), "ABG", "a slide picks"},
-                          {centreOf(a), "ABG", "A, picked earlier, is passed over"},
-                          {centreOf(b), "AB", "back onto B takes G back"},
-                          {topLeftOfG, "AB", "B to C brushes G's corner"},
-                          {centreOf(c), "ABC", "a slide picks"}};
-    for (const Step& step : steps) {
-        UINT message = &step == steps ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
-        PostMessageA(dialog, message, MK_LBUTTON, MAKELPARAM(step.at.x, step.at.y));
+    RECT e = tileRect(tileAt(0, 1)), gSquare = tileRect(g);
+    // A to B past E's corner, on to G, over A (picked earlier), back onto B, past G's corner to C.
+    const POINT path[] = {tileCentre(a), {e.left + edge, e.bottom - edge}, tileCentre(b), tileCentre(g), tileCentre(a),
+                          tileCentre(b), {gSquare.left + edge, gSquare.top + edge}, tileCentre(c)};
+    const char* fields[] = {"A", "A", "AB", "ABG", "ABG", "AB", "AB", "ABC"};
+    for (int step = 0; step < 8; ++step) {
+        UINT message = step == 0 ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
+        PostMessageA(dialog, message, MK_LBUTTON, MAKELPARAM(path[step].x, path[step].y));
         pumpMessages();
-        EXPECT_EQ(field(), step.field) << step.why;
+        EXPECT_EQ(field(), fields[step]) << "step " << step;
     }
     EXPECT_EQ(GetCapture(), dialog) << "the mouse is held while the button is down";
     PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(-edge, -edge));
     pumpMessages();
-    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1") << "let go outside the window, the word is handed in";
-    EXPECT_EQ(listItems(control(IDC_FOUND_WORDS)), std::vector<std::string>{"ABC"});
+    EXPECT_EQ(listItems(control(IDC_FOUND_WORDS)), std::vector<std::string>{"ABC"}) << "let go outside the window";
     EXPECT_EQ(field(), "");
     EXPECT_EQ(GetCapture(), nullptr);
-    PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centreOf(c).x, centreOf(c).y));
-    PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(centreOf(c).x, centreOf(c).y));
+    PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(path[7].x, path[7].y));
+    PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(path[7].x, path[7].y));
     pumpMessages();
     EXPECT_EQ(field(), "C") << "a press and release on one tile is a click";
+    POINT d = tileCentre(tileAt(0, 3)), h = tileCentre(tileAt(1, 3));
+    PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(d.x, d.y));
+    PostMessageA(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(h.x, h.y));
+    pumpMessages();
+    pressKey(VK_ESCAPE);
+    PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(h.x, h.y));
+    pumpMessages();
+    EXPECT_EQ(field(), "CDH") << "Escape cancels the trace: nothing handed in, the picks kept";
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
 }
 
 // SendInput reaches the window under the cursor as a player's click does: the board control.

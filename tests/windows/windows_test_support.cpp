@@ -277,6 +277,12 @@ void pauseAfterTheGamesEnd()
     Sleep(800);
 }
 
+POINT tileCentre(int tile)
+{
+    RECT square = tileRect(tile);
+    return POINT{(square.left + square.right) / 2, (square.top + square.bottom) / 2};
+}
+
 void pressMouseAt(HWND dialog, int x, int y, UINT message)
 {
     POINT point = {x, y};

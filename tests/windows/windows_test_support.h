@@ -68,6 +68,9 @@ HANDLE saveByAnotherCopy(const std::string& table);
 // A player's pause once a game has ended: Enter Name takes no Enter in its first ¾ of a second.
 void pauseAfterTheGamesEnd();
 
+// The centre of `tile` in the main window's client pixels.
+POINT tileCentre(int tile);
+
 // A press of the left button at client pixel (x, y) of the dialog: the cursor is moved there first.
 void pressMouseAt(HWND dialog, int x, int y, UINT message = WM_LBUTTONDOWN);
 

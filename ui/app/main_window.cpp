@@ -56,6 +56,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     showStatus(START_STATUS_TEXT);
     loadTileBitmaps();
     placeBoardControl();
+    letFingersTrace();
     gameState.boardDealt = false;
     EnableWindow(wordField, FALSE);
     EnableWindow(GetDlgItem(hwnd, IDC_SUBMIT), FALSE);

@@ -85,7 +85,21 @@ int tracedTilesStillPicked()
     return count;
 }
 
+// Panning with one finger is blocked; with two it stays as Windows has it.
+void blockOneFingerPanning(HWND window)
+{
+    GESTURECONFIG panning = {GID_PAN, 0, GC_PAN_WITH_SINGLE_FINGER_VERTICALLY | GC_PAN_WITH_SINGLE_FINGER_HORIZONTALLY};
+    SetGestureConfig(window, 0, 1, &panning, sizeof panning);
+}
+
 } // namespace
+
+// The board control lets the mouse through to the main window, but a touch may be aimed at either.
+void letFingersTrace()
+{
+    blockOneFingerPanning(mainWindow);
+    blockOneFingerPanning(boardWindow());
+}
 
 // A press whose release never came (a message sent, not the button's) leaves a trace behind: the
 // new press cancels it first.

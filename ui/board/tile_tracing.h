@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+// Once the main window is up: a finger's slide over the board reaches it as a drag of the mouse.
+// Windows would otherwise take a one-finger slide for panning (WM_GESTURE, then scroll messages).
+void letFingersTrace();
+
 // WM_LBUTTONDOWN at client pixel (x, y): the tile there is picked or taken back as by a click.
 // During a game the press also starts a trace, and the main window takes the mouse until the
 // release, so that a slide off the board or out of the window loses nothing.
