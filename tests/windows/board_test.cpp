@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include <tpcshrd.h>
+
 #include "engine/deal.h"
 #include "engine/solver.h"
 #include "engine/game_state.h"
@@ -409,6 +411,10 @@ TEST_F(Board, TracedWordIsHandedInSlidingBackTakesTheLastLetterBackAndCornersPic
     pumpMessages();
     EXPECT_EQ(field(), "CDH") << "Escape cancels the trace: nothing handed in, the picks kept";
     EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
+    for (HWND window : {dialog, control(IDC_BOARD)}) {
+        LRESULT gestures = SendMessageA(window, WM_TABLET_QUERYSYSTEMGESTURESTATUS, 0, 0);
+        EXPECT_EQ(gestures & TABLET_DISABLE_FLICKS, TABLET_DISABLE_FLICKS) << "a pen's quick stroke is no flick";
+    }
 }
 
 // SendInput reaches the window under the cursor as a player's click does: the board control.

@@ -158,6 +158,12 @@ INT_PTR allowSessionEnd(HWND hwnd)
     return TRUE;
 }
 
+INT_PTR answerPenGestures(HWND hwnd)
+{
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, penGesturesForTracing());
+    return TRUE;
+}
+
 // A double-click hands the word in only while Enter and Submit can: never outside a game. A touch
 // screen's quick second tap, right after a traced word, starts the next word instead.
 void submitOnDoubleClick(HWND wordField, LPARAM lParam)
@@ -242,6 +248,8 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_LBUTTONUP:
         releaseAt();
         return FALSE;
+    case WM_TABLET_QUERYSYSTEMGESTURESTATUS:
+        return answerPenGestures(hwnd);
     case WM_CAPTURECHANGED:
     case WM_CANCELMODE:
         // Another window took the mouse, or the system cancels modes (a box appears): the

@@ -101,6 +101,11 @@ void letFingersTrace()
     blockOneFingerPanning(boardWindow());
 }
 
+LRESULT penGesturesForTracing()
+{
+    return TABLET_DISABLE_FLICKS | TABLET_DISABLE_PRESSANDHOLD;
+}
+
 // A press whose release never came (a message sent, not the button's) leaves a trace behind: the
 // new press cancels it first.
 void pressOnBoard(int x, int y)

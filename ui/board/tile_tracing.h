@@ -4,9 +4,15 @@
 
 #include <windows.h>
 
+#include <tpcshrd.h>
+
 // Once the main window is up: a finger's slide over the board reaches it as a drag of the mouse.
 // Windows would otherwise take a one-finger slide for panning (WM_GESTURE, then scroll messages).
 void letFingersTrace();
+
+// The answer to WM_TABLET_QUERYSYSTEMGESTURESTATUS over the board: a pen's quick straight stroke
+// is no flick (a command of the system's) but a trace, and a press waits for no press-and-hold.
+LRESULT penGesturesForTracing();
 
 // WM_LBUTTONDOWN at client pixel (x, y): the tile there is picked or taken back as by a click.
 // During a game the press also starts a trace, and the main window takes the mouse until the
