@@ -62,27 +62,22 @@ hand_in_clicked() {
     expect_after_hand_in "$word" "$status" "$score"
 }
 
-# Traces WORD with the real pointer: the left button pressed on its first tile, the pointer slid
-# through the centres of the next ones, back onto the one before the last (which takes the last
-# letter back) and on again, then let go, which hands the word in.
+# Traces WORD (upper case) with the real pointer: pressed on its first tile, slid through the
+# others' centres, back onto the one before the last (its letter taken back), on again, let go.
 hand_in_traced() {
-    local word=$1 status=$2 score=$3 picked="" index tiles
+    local word=$1 status=$2 score=$3 step tiles
     mapfile -t tiles < <(path_for_word "$word")
     [ "${#tiles[@]}" -eq "${#word}" ] || fail "no path for \"$word\" on board $BOARD"
     read_window Lettro
-    slide_to_tile "${tiles[0]}"
-    xdotool mousedown 1
-    for index in "${tiles[@]}"; do
-        slide_to_tile "$index"
-        picked="$picked${BOARD:index:1}"
-        wait_for_text Lettro "$WORD_FIELD" "$picked"
+    pointer_to_tile "${tiles[0]}" mousedown 1
+    for ((step = 1; step < ${#word}; step++)); do
+        pointer_to_tile "${tiles[step]}"
+        wait_for_text Lettro "$WORD_FIELD" "${word:0:step+1}"
     done
-    slide_to_tile "${tiles[${#tiles[@]}-2]}"
-    wait_for_text Lettro "$WORD_FIELD" "${picked:0:${#picked}-1}"
-    slide_to_tile "${tiles[${#tiles[@]}-1]}"
-    wait_for_text Lettro "$WORD_FIELD" "$picked"
-    xdotool mouseup 1
-    HANDED_IN+=("$picked")
+    pointer_to_tile "${tiles[step-2]}"
+    wait_for_text Lettro "$WORD_FIELD" "${word:0:step-1}"
+    pointer_to_tile "${tiles[step-1]}" mouseup 1
+    HANDED_IN+=("$word")
     expect_after_hand_in "$word" "$status" "$score"
 }
 

@@ -238,10 +238,6 @@ click_screen() {
     xdotool mousemove "$1" "$2" click 1
 }
 
-double_click_screen() {
-    xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1
-}
-
 # A click in the client area of the main window, off the board and off every control: the
 # window becomes the active one and takes the keys, and nothing else happens.
 activate_main_window() {
@@ -518,46 +514,33 @@ is_solution() {
     grep -qx -- "$(printf '%s' "$1" | tr a-z A-Z)" "$SOLUTIONS"
 }
 
-# The centre of the tile at INDEX (reading order) of the main window read last, on screen, into
-# TILE_X and TILE_Y.
-tile_centre() {
-    TILE_X=$((BOARD_X + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2))
-    TILE_Y=$((BOARD_Y + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2))
+# The real pointer moved onto the centre of the tile at INDEX (reading order) of the main window
+# read last, the left button held or not; then the xdotool commands that follow (click 1, mousedown 1 …).
+pointer_to_tile() {
+    xdotool mousemove $((BOARD_X + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2)) \
+        $((BOARD_Y + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2)) "${@:2}"
 }
 
 # Clicks on the tile at INDEX, as a player does.
 click_tile() {
-    tile_centre "$1"
-    click_screen "$TILE_X" "$TILE_Y"
+    pointer_to_tile "$1" click 1
 }
 
 double_click_tile() {
-    tile_centre "$1"
-    double_click_screen "$TILE_X" "$TILE_Y"
-}
-
-# The real pointer moved onto the centre of the tile at INDEX, the left button held or not.
-slide_to_tile() {
-    tile_centre "$1"
-    xdotool mousemove "$TILE_X" "$TILE_Y"
+    pointer_to_tile "$1" click --repeat 2 --delay 80 1
 }
 
 # A path of distinct, neighbouring tiles of BOARD that spells WORD: their indexes in reading order,
 # a line each; nothing when the board holds none. Further arguments: the path's start so far.
 path_for_word() {
-    local word=$1 next last
+    local word=$1 next
     shift
-    if [ "$#" -eq "${#word}" ]; then
-        printf '%s\n' "$@"
-        return 0
-    fi
+    [ "$#" -lt "${#word}" ] || { printf '%s\n' "$@"; return 0; }
     for ((next = 0; next < 16; next++)); do
-        [ "${BOARD:next:1}" = "${word:$#:1}" ] && [[ " $* " != *" $next "* ]] || continue
-        if [ "$#" -gt 0 ]; then
-            last=${!#}
-            [ $(((next / 4 - last / 4) ** 2)) -le 1 ] && [ $(((next % 4 - last % 4) ** 2)) -le 1 ] || continue
+        if [ "${BOARD:next:1}" = "${word:$#:1}" ] && [[ " $* " != *" $next "* ]] &&
+            { [ "$#" -eq 0 ] || (((next / 4 - ${!#} / 4) ** 2 <= 1 && (next % 4 - ${!#} % 4) ** 2 <= 1)); }; then
+            path_for_word "$word" "$@" "$next" && return 0
         fi
-        path_for_word "$word" "$@" "$next" && return 0
     done
     return 1
 }

@@ -10,9 +10,8 @@
 namespace {
 
 // The trace under way, from a press on a tile during a game to its release or cancelling.
-// While `underway`, the main window holds the mouse capture (but for the moment the system takes
-// it away, which cancels the trace); `tracedTiles` are the tiles this trace picked, whether still
-// picked or not; `pointerTile` is the tile whose inner part the pointer was caught in last, so that
+// While `underway`, the main window holds the mouse capture: losing it cancels the trace.
+// `tracedTiles` are the tiles this trace picked, whether still picked or not; `pointerTile` is the tile whose inner part the pointer was caught in last, so that
 // only entering another tile acts. `dealsAtPress` is dealCount at the press: a deal meanwhile (F2)
 // ends the trace with nothing handed in, as a game's end does.
 struct TileTrace {
