@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A whole game as a player plays it: words typed and clicked, three minutes run out, the closing box,
+# A whole game as a player plays it: words typed, clicked and traced, three minutes run out, the closing box,
 # a name entered with Enter, the High Scores and Solutions dialogs (a word's path marked on the board),
 # Exit, and the high-score file.
 set -eEu
@@ -62,6 +62,25 @@ hand_in_clicked() {
     expect_after_hand_in "$word" "$status" "$score"
 }
 
+# Traces WORD (upper case) with the real pointer: pressed on its first tile, slid through the
+# others' centres, back onto the one before the last (its letter taken back), on again, let go.
+hand_in_traced() {
+    local word=$1 status=$2 score=$3 step tiles
+    mapfile -t tiles < <(path_for_word "$word")
+    [ "${#tiles[@]}" -eq "${#word}" ] || fail "no path for \"$word\" on board $BOARD"
+    read_window Lettro
+    pointer_to_tile "${tiles[0]}" mousedown 1
+    for ((step = 1; step < ${#word}; step++)); do
+        pointer_to_tile "${tiles[step]}"
+        wait_for_text Lettro "$WORD_FIELD" "${word:0:step+1}"
+    done
+    pointer_to_tile "${tiles[step-2]}"
+    wait_for_text Lettro "$WORD_FIELD" "${word:0:step-1}"
+    pointer_to_tile "${tiles[step-1]}" mouseup 1
+    HANDED_IN+=("$word")
+    expect_after_hand_in "$word" "$status" "$score"
+}
+
 # The distinct solutions among the words handed in, whatever their case.
 distinct_solutions_handed_in() {
     local word
@@ -107,7 +126,7 @@ expect_enabled "$WORD_FIELD" 0 "word field before the first game"
 
 step "dealing a board (Alt+F, N) and reading it off the screen"
 activate_main_window
-deal_board_with_solutions 4
+deal_board_with_solutions 5
 solution=("${SHORT_SOLUTIONS[@]}")
 for word in "${NON_WORDS[@]}"; do
     ! is_solution "$word" || fail "\"$word\" was meant to be no word of board $BOARD"
@@ -127,13 +146,16 @@ hand_in_typed "$(lower "${solution[2]}")" "$BLANK_STATUS" 3
 
 step "clicking the tiles of a word and double-clicking its last tile"
 hand_in_clicked "${solution[3]}" "$BLANK_STATUS" 4
+
+step "tracing a word with the pointer, the button held, and letting go"
+hand_in_traced "${solution[4]}" "$BLANK_STATUS" 5
 screenshot words-handed-in
 read_window Lettro
 expect_equal "$(list_items_of "$FOUND_WORDS" | paste -sd ,)" \
-    "$(lower "${solution[0]}"),$(capitalised "${solution[1]}"),$(lower "${solution[2]}"),${solution[3]}" \
+    "$(lower "${solution[0]}"),$(capitalised "${solution[1]}"),$(lower "${solution[2]}"),${solution[3]},${solution[4]}" \
     "found-words list"
 [[ "$(text_of "$TIME_DISPLAY")" =~ ^[0-2]:[0-5][0-9]$ ]] || fail "time display shows \"$(text_of "$TIME_DISPLAY")\""
-expect_equal "$(distinct_solutions_handed_in)" 4 "distinct solutions handed in"
+expect_equal "$(distinct_solutions_handed_in)" 5 "distinct solutions handed in"
 
 step "letting the three minutes run out"
 wait_for_window Congratulations 240

@@ -238,10 +238,6 @@ click_screen() {
     xdotool mousemove "$1" "$2" click 1
 }
 
-double_click_screen() {
-    xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1
-}
-
 # A click in the client area of the main window, off the board and off every control: the
 # window becomes the active one and takes the keys, and nothing else happens.
 activate_main_window() {
@@ -518,15 +514,35 @@ is_solution() {
     grep -qx -- "$(printf '%s' "$1" | tr a-z A-Z)" "$SOLUTIONS"
 }
 
-# Clicks on the tile at INDEX (reading order) of the main window read last, as a player does.
+# The real pointer moved onto the centre of the tile at INDEX (reading order) of the main window
+# read last, the left button held or not; then the xdotool commands that follow (click 1, mousedown 1 …).
+pointer_to_tile() {
+    xdotool mousemove $((BOARD_X + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2)) \
+        $((BOARD_Y + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2)) "${@:2}"
+}
+
+# Clicks on the tile at INDEX, as a player does.
 click_tile() {
-    click_screen $((BOARD_X + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2)) \
-        $((BOARD_Y + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2))
+    pointer_to_tile "$1" click 1
 }
 
 double_click_tile() {
-    double_click_screen $((BOARD_X + TILE_PIXELS * ($1 % 4) + TILE_PIXELS / 2)) \
-        $((BOARD_Y + TILE_PIXELS * ($1 / 4) + TILE_PIXELS / 2))
+    pointer_to_tile "$1" click --repeat 2 --delay 80 1
+}
+
+# A path of distinct, neighbouring tiles of BOARD that spells WORD: their indexes in reading order,
+# a line each; nothing when the board holds none. Further arguments: the path's start so far.
+path_for_word() {
+    local word=$1 next
+    shift
+    [ "$#" -lt "${#word}" ] || { printf '%s\n' "$@"; return 0; }
+    for ((next = 0; next < 16; next++)); do
+        if [ "${BOARD:next:1}" = "${word:$#:1}" ] && [[ " $* " != *" $next "* ]] &&
+            { [ "$#" -eq 0 ] || (((next / 4 - ${!#} / 4) ** 2 <= 1 && (next % 4 - ${!#} % 4) ** 2 <= 1)); }; then
+            path_for_word "$word" "$@" "$next" && return 0
+        fi
+    done
+    return 1
 }
 
 # The tiles to click for WORD, one distinct tile a letter: their indexes in reading order, a line each.

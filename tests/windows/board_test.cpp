@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include <tpcshrd.h>
+
 #include "engine/deal.h"
 #include "engine/solver.h"
 #include "engine/game_state.h"
@@ -369,6 +371,50 @@ TEST_F(Board, LetterTypedAwayFromTheWordFieldLandsInIt)
         EXPECT_EQ(GetFocus(), control(IDC_WORD_FIELD)) << "from control " << id;
     }
     EXPECT_EQ(field(), "Abbb") << "each letter at the end of the word";
+}
+
+// A trace as posted mouse messages: the press, a move to each point with the button held, the release.
+TEST_F(Board, TracedWordIsHandedInSlidingBackTakesTheLastLetterBackAndCornersPickNoNeighbour)
+{
+    newGameWithBoard("AECD" "FBGH" "IJKL" "MNOP");
+    int a = tileAt(0, 0), c = tileAt(0, 2), b = tileAt(1, 1), g = tileAt(1, 2);
+    // Inside a tile's edge, half way out from its inner part.
+    int edge = tilePixels() / 12;
+    RECT e = tileRect(tileAt(0, 1)), gSquare = tileRect(g);
+    // A to B past E's corner, on to G, over A (picked earlier), back onto B, past G's corner to C.
+    const POINT path[] = {tileCentre(a), {e.left + edge, e.bottom - edge}, tileCentre(b), tileCentre(g), tileCentre(a),
+                          tileCentre(b), {gSquare.left + edge, gSquare.top + edge}, tileCentre(c)};
+    const char* fields[] = {"A", "A", "AB", "ABG", "ABG", "AB", "AB", "ABC"};
+    for (int step = 0; step < 8; ++step) {
+        UINT message = step == 0 ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
+        PostMessageA(dialog, message, MK_LBUTTON, MAKELPARAM(path[step].x, path[step].y));
+        pumpMessages();
+        EXPECT_EQ(field(), fields[step]) << "step " << step;
+    }
+    EXPECT_EQ(GetCapture(), dialog) << "the mouse is held while the button is down";
+    PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(-edge, -edge));
+    pumpMessages();
+    EXPECT_EQ(listItems(control(IDC_FOUND_WORDS)), std::vector<std::string>{"ABC"}) << "let go outside the window";
+    EXPECT_EQ(field(), "");
+    EXPECT_EQ(GetCapture(), nullptr);
+    // A touch screen's quick second tap makes a double-click: after a traced word, it is a press.
+    PostMessageA(dialog, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(path[7].x, path[7].y));
+    PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(path[7].x, path[7].y));
+    pumpMessages();
+    EXPECT_EQ(field(), "C") << "a press and release on one tile is a click";
+    POINT d = tileCentre(tileAt(0, 3)), h = tileCentre(tileAt(1, 3));
+    PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(d.x, d.y));
+    PostMessageA(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(h.x, h.y));
+    pumpMessages();
+    pressKey(VK_ESCAPE);
+    PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(h.x, h.y));
+    pumpMessages();
+    EXPECT_EQ(field(), "CDH") << "Escape cancels the trace: nothing handed in, the picks kept";
+    EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
+    for (HWND window : {dialog, control(IDC_BOARD)}) {
+        LRESULT gestures = SendMessageA(window, WM_TABLET_QUERYSYSTEMGESTURESTATUS, 0, 0);
+        EXPECT_EQ(gestures & TABLET_DISABLE_FLICKS, TABLET_DISABLE_FLICKS) << "a pen's quick stroke is no flick";
+    }
 }
 
 // SendInput reaches the window under the cursor as a player's click does: the board control.

@@ -284,17 +284,6 @@ TEST_F(Dialogs, NameWhoseScoreNoLongerMakesTheTableIsToldAndLeavesTheTableAlone)
     EXPECT_EQ(std::memcmp(&before, &highScoreTable, sizeof before), 0) << "the table is unchanged";
 }
 
-std::vector<std::string> listItems(HWND list)
-{
-    std::vector<std::string> items;
-    for (LRESULT item = 0; item < SendMessageA(list, LB_GETCOUNT, 0, 0); ++item) {
-        char text[64] = {};
-        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
-}
-
 // The focus events and live-region events watched, in order, without the others between them.
 std::vector<DWORD> focusAndLiveRegionEvents()
 {

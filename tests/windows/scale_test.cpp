@@ -1,6 +1,7 @@
 // The main window at the DPI its Wine prefix gives it (run once each at 96, 144 and 192 dots an
 // inch by scale_test.sh): the board over the template's place, every tile painted where screen
-// readers are told it is and picked by a click at its centre, sharp at every scale.
+// readers are told it is and picked by a click at its centre, a word traced across the tiles,
+// sharp at every scale.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -216,6 +217,24 @@ TEST_F(Scale, EveryTileIsPaintedWhereItsCellSaysAndAClickAtItsCentrePicksIt)
         clickAt(centreX, centreY);
         ASSERT_EQ(field(), "") << "a second click takes it back";
     }
+}
+
+// A word traced at this scale: through A, B and C, back onto B (C taken back), past F's corner
+// (not picked) and on to C again; let go, the word is handed in.
+TEST_F(Scale, WordTracedThroughTheTilesIsHandedIn)
+{
+    RECT f = tileRect(tileAt(1, 1));
+    int edge = tilePixels() / 12;
+    const POINT path[] = {tileCentre(tileAt(0, 0)), tileCentre(tileAt(0, 1)), tileCentre(tileAt(0, 2)),
+                          tileCentre(tileAt(0, 1)), {f.right - edge, f.top + edge},   tileCentre(tileAt(0, 2))};
+    const char* fields[] = {"A", "AB", "ABC", "AB", "AB", "ABC"};
+    for (int step = 0; step < 6; ++step) {
+        UINT message = step == 0 ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
+        SendMessageA(dialog, message, MK_LBUTTON, MAKELPARAM(path[step].x, path[step].y));
+        EXPECT_EQ(field(), fields[step]) << "step " << step;
+    }
+    SendMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(path[5].x, path[5].y));
+    EXPECT_EQ(listItems(GetDlgItem(dialog, IDC_FOUND_WORDS)), std::vector<std::string>{"ABC"});
 }
 
 // At 100 % the board is what it has always been: tiles 60 pixels square from (70, 70), each

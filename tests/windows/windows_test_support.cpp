@@ -119,6 +119,17 @@ std::string controlText(HWND dialog, int id)
     return text;
 }
 
+std::vector<std::string> listItems(HWND list)
+{
+    std::vector<std::string> items;
+    for (LRESULT item = 0; item < SendMessageA(list, LB_GETCOUNT, 0, 0); ++item) {
+        char text[64] = {};
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
+        items.push_back(text);
+    }
+    return items;
+}
+
 void writeBytes(const std::string& path, const std::string& bytes)
 {
     std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -264,6 +275,12 @@ HANDLE saveByAnotherCopy(const std::string& table)
 void pauseAfterTheGamesEnd()
 {
     Sleep(800);
+}
+
+POINT tileCentre(int tile)
+{
+    RECT square = tileRect(tile);
+    return POINT{(square.left + square.right) / 2, (square.top + square.bottom) / 2};
 }
 
 void pressMouseAt(HWND dialog, int x, int y, UINT message)

@@ -22,6 +22,8 @@ HWND createMainWindow();
 std::string workingFolder();
 
 std::string controlText(HWND dialog, int id);
+// The items of a list box, top to bottom.
+std::vector<std::string> listItems(HWND list);
 void writeBytes(const std::string& path, const std::string& bytes);
 std::string readBytes(const std::string& path);
 
@@ -65,6 +67,9 @@ HANDLE saveByAnotherCopy(const std::string& table);
 
 // A player's pause once a game has ended: Enter Name takes no Enter in its first ¾ of a second.
 void pauseAfterTheGamesEnd();
+
+// The centre of `tile` in the main window's client pixels.
+POINT tileCentre(int tile);
 
 // A press of the left button at client pixel (x, y) of the dialog: the cursor is moved there first.
 void pressMouseAt(HWND dialog, int x, int y, UINT message = WM_LBUTTONDOWN);

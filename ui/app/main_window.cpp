@@ -16,7 +16,7 @@
 #include "ui/board/board_control.h"
 #include "ui/board/board_on_screen.h"
 #include "ui/board/board_painting.h"
-#include "ui/board/tile_picking.h"
+#include "ui/board/tile_tracing.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/window_colours.h"
 #include "ui/dialogs/about_box.h"
@@ -56,6 +56,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     showStatus(START_STATUS_TEXT);
     loadTileBitmaps();
     placeBoardControl();
+    letFingersTrace();
     gameState.boardDealt = false;
     EnableWindow(wordField, FALSE);
     EnableWindow(GetDlgItem(hwnd, IDC_SUBMIT), FALSE);
@@ -89,8 +90,11 @@ INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
         endGameByPlayer();
         return FALSE;
     case IDCANCEL:
-        // Escape, from the dialog manager: it never closes the main window.
-        clearWordOnEscape();
+        // Escape, from the dialog manager: it never closes the main window. During a trace it
+        // only cancels the trace.
+        if (!cancelTrace()) {
+            clearWordOnEscape();
+        }
         return TRUE;
     case IDM_EXIT:
         leaveProgram(hwnd);
@@ -114,9 +118,23 @@ INT_PTR dispatchCommand(HWND hwnd, WPARAM wParam)
 
 // The click's place in client pixels, as its message holds it: where the button went down, even
 // when the cursor has moved on by the time the message is handled.
-void pickTileAtClick(LPARAM lParam)
+void pressAt(LPARAM lParam)
 {
-    pickTile(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    pressOnBoard(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+}
+
+// With the mouse captured, a move's place may lie outside the window: negative, hence GET_X_LPARAM.
+void slideTo(WPARAM wParam, LPARAM lParam)
+{
+    slideOverBoard(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
+}
+
+// A traced word goes in exactly as Enter hands in the word field's.
+void releaseAt()
+{
+    if (releaseTrace()) {
+        submitWord(SUBMIT_BUTTON);
+    }
 }
 
 // A move to a monitor of another DPI (per-monitor awareness): the dialog manager takes the
@@ -140,10 +158,17 @@ INT_PTR allowSessionEnd(HWND hwnd)
     return TRUE;
 }
 
-// A double-click hands the word in only while Enter and Submit can: never outside a game.
-void submitOnDoubleClick(HWND wordField)
+INT_PTR answerPenGestures(HWND hwnd)
 {
-    if (IsWindowEnabled(wordField)) {
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, penGesturesForTracing());
+    return TRUE;
+}
+
+// A double-click hands the word in only while Enter and Submit can: never outside a game. A touch
+// screen's quick second tap, right after a traced word, starts the next word instead.
+void submitOnDoubleClick(HWND wordField, LPARAM lParam)
+{
+    if (!pressAfterTracedWord(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)) && IsWindowEnabled(wordField)) {
         submitWord(SUBMIT_DOUBLE_CLICK);
     }
 }
@@ -212,10 +237,24 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         openHelp(hwnd);
         return TRUE;
     case WM_LBUTTONDOWN:
-        pickTileAtClick(lParam);
+        pressAt(lParam);
         return FALSE;
     case WM_LBUTTONDBLCLK:
-        submitOnDoubleClick(wordField);
+        submitOnDoubleClick(wordField, lParam);
+        return FALSE;
+    case WM_MOUSEMOVE:
+        slideTo(wParam, lParam);
+        return FALSE;
+    case WM_LBUTTONUP:
+        releaseAt();
+        return FALSE;
+    case WM_TABLET_QUERYSYSTEMGESTURESTATUS:
+        return answerPenGestures(hwnd);
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE:
+        // Another window took the mouse, or the system cancels modes (a box appears): the
+        // dialog manager's default handling of WM_CANCELMODE then goes on.
+        cancelTrace();
         return FALSE;
     default:
         return FALSE;

@@ -9,6 +9,7 @@
 #include "ui/board/board_view.h"
 #include "ui/board/tile_numbering.h"
 #include "ui/board/tile_picking.h"
+#include "ui/board/tile_tracing.h"
 #include "ui/common/key_flags.h"
 
 namespace {
@@ -81,6 +82,8 @@ LRESULT CALLBACK boardProc(HWND board, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
     case WM_NCHITTEST:
         return HTTRANSPARENT;
+    case WM_TABLET_QUERYSYSTEMGESTURESTATUS:
+        return penGesturesForTracing();
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN:

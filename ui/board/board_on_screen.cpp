@@ -11,6 +11,8 @@ namespace {
 // At 96 dots an inch.
 const int BOARD_ORIGIN = 70;
 const int FOCUS_MARK_INSET = 4;
+// A sixth of a tile on each side is its edge, which a sliding pointer passes without picking it.
+const int TILE_EDGE_SHARE = 6;
 
 } // namespace
 
@@ -70,6 +72,17 @@ bool tileAtPixel(int x, int y, int& tile)
         }
     }
     return false;
+}
+
+// From the tile's own rectangle, so that it holds whatever the tiles' size on screen.
+bool tileInnerPartAtPixel(int x, int y, int& tile)
+{
+    if (!tileAtPixel(x, y, tile)) {
+        return false;
+    }
+    RECT inner = tileRect(tile);
+    InflateRect(&inner, -(inner.right - inner.left) / TILE_EDGE_SHARE, -(inner.bottom - inner.top) / TILE_EDGE_SHARE);
+    return x >= inner.left && x < inner.right && y >= inner.top && y < inner.bottom;
 }
 
 void fitBoardControl()

@@ -33,6 +33,10 @@ RECT focusMarkRect(int tile);
 // The tile at client pixel (x, y); false off the board.
 bool tileAtPixel(int x, int y, int& tile);
 
+// The tile whose inner part holds client pixel (x, y): its middle two thirds each way, so that a
+// pointer sliding past the corner where four tiles meet catches none of them. False elsewhere.
+bool tileInnerPartAtPixel(int x, int y, int& tile);
+
 // Lays the board control exactly over the painted tiles: at start-up, and again once the dialog
 // manager has laid the controls out for a new DPI.
 void fitBoardControl();

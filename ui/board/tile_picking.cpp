@@ -4,7 +4,6 @@
 #include <string>
 
 #include "engine/game_state.h"
-#include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/word_field.h"
@@ -37,13 +36,5 @@ void pickCell(int tile, PickSource source)
     setWordFieldText(std::string(word.c_str()));
     if (source == PICKED_BY_CLICK) {
         SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
-    }
-}
-
-void pickTile(int x, int y)
-{
-    int tile;
-    if (tileAtPixel(x, y, tile)) {
-        pickCell(tile, PICKED_BY_CLICK);
     }
 }

@@ -5,11 +5,8 @@
 
 enum PickSource { PICKED_BY_CLICK, PICKED_FROM_BOARD };
 
-// A click at client pixel (x, y) of the main window: an unpicked tile appends its letter to the
-// word field; a picked tile takes its letter back when the word ends with it.
-void pickTile(int x, int y);
-
-// `tile` picked or taken back by the same rules, told to screen readers with the word so far. A
-// click hands the focus to the word field; a pick from the board control or a screen reader
-// leaves it where it is.
+// `tile` picked or taken back: an unpicked tile appends its letter to the word field; a picked
+// tile takes its letter back when the word ends with it. Told to screen readers with the word so
+// far. A click (or a slide, ui/board/tile_tracing.h) hands the focus to the word field; a pick
+// from the board control or a screen reader leaves it where it is.
 void pickCell(int tile, PickSource source);
