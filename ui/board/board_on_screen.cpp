@@ -1,15 +1,14 @@
-// Where the board is on screen and how it is redrawn, all from one origin and one tile size.
+// Where the board is on screen and how it is redrawn, all from one place and one tile size.
 #include "ui/board/board_on_screen.h"
 
 #include "ui/board/tile_numbering.h"
 #include "ui/common/ui_state.h"
-#include "ui/common/window_dpi.h"
+#include "ui/common/dialog_scale.h"
 #include "ui/resources/resource_ids.h"
 
 namespace {
 
 // At 96 dots an inch.
-const int BOARD_ORIGIN = 70;
 const int FOCUS_MARK_INSET = 4;
 
 } // namespace
@@ -29,27 +28,26 @@ bool boardHasFocus()
 
 int boardPixels(int pixels)
 {
-    return scaledPixels(pixels, windowDpi(mainWindow));
+    return MulDiv(pixels, tilePixels(), BASE_TILE_PIXELS);
 }
 
 int tilePixels()
 {
-    return boardPixels(BASE_TILE_PIXELS);
+    return scaledSquare(dialogScale(mainWindow), BASE_TILE_PIXELS);
 }
 
 RECT boardRect()
 {
-    int origin = boardPixels(BOARD_ORIGIN);
-    int end = origin + BOARD_SIZE * tilePixels();
-    return RECT{origin, origin, end, end};
+    RECT place = scaledRect(dialogScale(mainWindow), BASE_BOARD_PLACE);
+    return squareCentredIn(place, BOARD_SIZE * tilePixels());
 }
 
 RECT tileRect(int tile)
 {
-    int origin = boardPixels(BOARD_ORIGIN);
+    RECT board = boardRect();
     int side = tilePixels();
-    int x = origin + columnOfTile(tile) * side;
-    int y = origin + rowOfTile(tile) * side;
+    int x = board.left + columnOfTile(tile) * side;
+    int y = board.top + rowOfTile(tile) * side;
     return RECT{x, y, x + side, y + side};
 }
 

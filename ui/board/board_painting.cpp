@@ -1,5 +1,5 @@
 // Loading the tile bitmaps and drawing the board: at 100 % each 70 x 70 image shrunk onto a 60 x 60
-// tile, above it the large image shrunk to the tile's size; the picked tiles or the tiles of a
+// tile, above it an image made from the large one for the tile's size; the picked tiles or the tiles of a
 // solution's path marked, every mark scaled with the tiles.
 #include "ui/board/board_painting.h"
 
@@ -14,20 +14,21 @@
 #include "ui/common/window_colours.h"
 #include "ui/resources/resource_ids.h"
 
-HBITMAP tileBitmaps[LETTER_COUNT];
-
 namespace {
 
-// The working objects of one paint, shared by the board and the About box. They are file-level
-// rather than locals so that the small drawing functions below share them without passing five
-// handles each; none outlives a paint but paintSlot.
-PAINTSTRUCT paintRecord;
-HDC windowContext;
-HDC memoryContext;
-HGDIOBJ keptBitmap;
-BITMAP bitmapRecord;
-// Kept from tile to tile: a letter outside letterOrder would reuse the previous tile's image.
-int paintSlot = 0;
+// The images, loaded once, and the working objects of one paint, shared by the board and the About
+// box. The paint's are kept here rather than in locals so that beginTilePaint, drawTile and
+// endTilePaint share them without passing three handles each; none outlives a paint but slot.
+struct TilePainting {
+    HBITMAP tileBitmaps[LETTER_COUNT];
+    PAINTSTRUCT paintRecord;
+    HDC windowContext;
+    HDC memoryContext;
+    // Kept from tile to tile: a letter outside letterOrder would reuse the previous tile's image.
+    int slot;
+};
+
+TilePainting painting = {};
 
 const int MISSING_TILE_FONT_HEIGHT = 44;
 
@@ -72,7 +73,7 @@ void findPaintSlot(char letter)
 {
     for (int slot = 0; slot < LETTER_COUNT; ++slot) {
         if (letterOrder[slot] == letter) {
-            paintSlot = slot;
+            painting.slot = slot;
         }
     }
 }
@@ -179,6 +180,8 @@ void drawMarkedTile(HDC target, int slot, const RECT& square, int place)
 
 } // namespace
 
+HBITMAP (&tileBitmaps)[LETTER_COUNT] = painting.tileBitmaps;
+
 void loadTileBitmaps()
 {
     HINSTANCE module = GetModuleHandleA(nullptr);
@@ -194,30 +197,32 @@ void loadTileBitmaps()
 
 HDC beginTilePaint(HWND hwnd)
 {
-    windowContext = BeginPaint(hwnd, &paintRecord);
-    memoryContext = CreateCompatibleDC(windowContext);
-    return windowContext;
+    painting.windowContext = BeginPaint(hwnd, &painting.paintRecord);
+    painting.memoryContext = CreateCompatibleDC(painting.windowContext);
+    return painting.windowContext;
 }
 
 void endTilePaint(HWND hwnd)
 {
-    DeleteDC(memoryContext);
-    EndPaint(hwnd, &paintRecord);
+    DeleteDC(painting.memoryContext);
+    EndPaint(hwnd, &painting.paintRecord);
 }
 
-// Above 100 % the small image would be stretched up: the large one, shrunk, is drawn 1:1 instead.
+// Above 100 % the small image would be stretched up: one made from the large image for the tile's
+// side is drawn 1:1 instead.
 void drawTile(HDC target, int slot, int x, int y, int side)
 {
-    HBITMAP shrunk = side > BASE_TILE_PIXELS ? tileImageOfSide(slot, side) : nullptr;
-    HBITMAP image = shrunk != nullptr ? shrunk : tileBitmaps[slot];
+    HBITMAP made = side > BASE_TILE_PIXELS ? tileImageOfSide(slot, side) : nullptr;
+    HBITMAP image = made != nullptr ? made : tileBitmaps[slot];
     if (image == nullptr) {
         drawBareLetter(target, letterOrder[slot], x, y, side);
         return;
     }
-    keptBitmap = SelectObject(memoryContext, image);
-    GetObjectA(image, sizeof bitmapRecord, &bitmapRecord);
-    StretchBlt(target, x, y, side, side, memoryContext, 0, 0, bitmapRecord.bmWidth, bitmapRecord.bmHeight, SRCCOPY);
-    SelectObject(memoryContext, keptBitmap);
+    HGDIOBJ kept = SelectObject(painting.memoryContext, image);
+    BITMAP record = {};
+    GetObjectA(image, sizeof record, &record);
+    StretchBlt(target, x, y, side, side, painting.memoryContext, 0, 0, record.bmWidth, record.bmHeight, SRCCOPY);
+    SelectObject(painting.memoryContext, kept);
 }
 
 void paintBoard(HWND hwnd)
@@ -230,9 +235,9 @@ void paintBoard(HWND hwnd)
         RECT square = tileRect(tile);
         int mark = markedPlace(tile);
         if (mark == 0) {
-            drawTile(target, paintSlot, square.left, square.top, square.right - square.left);
+            drawTile(target, painting.slot, square.left, square.top, square.right - square.left);
         } else {
-            drawMarkedTile(target, paintSlot, square, mark);
+            drawMarkedTile(target, painting.slot, square, mark);
         }
     }
     paintFocusMark(target);
