@@ -349,6 +349,50 @@ TEST_F(Scale, EveryTileShowsItsOwnLetterAsSharpAsAt96)
     }
 }
 
+// The focus mark on a picked tile: a frame of dots as thick as the system's focus border grown with
+// the tiles, which leaves the badge of the tile's place alone and is gone once the focus leaves.
+TEST_F(Scale, FocusMarkGrowsWithTheTilesGoesRoundThePlaceAndLeavesNoTrace)
+{
+    int tile = tileAtReadingPlace(0);
+    RECT square = tileRect(tile);
+    clickAt(square.left + tilePixels() / 2, square.top + tilePixels() / 2);
+    ASSERT_EQ(field(), std::string(1, gameState.tileLetters[0]));
+    UpdateWindow(dialog);
+    Pixels unfocused = screenArea(dialog, square);
+    SetFocus(GetDlgItem(dialog, IDC_BOARD));
+    pumpMessages();
+    Pixels focused = screenArea(dialog, square);
+    int side = tilePixels();
+    RECT mark = focusMarkRect(tile), badge = placeBadgeRect(), changed = {side, side, 0, 0}, overlap;
+    OffsetRect(&mark, -square.left, -square.top);
+    int bandRows = 0, bandColumns = 0;
+    for (int line = 0; line < side; ++line) {
+        bool rowChanged = false, columnChanged = false;
+        for (int step = side / 3; step < side - side / 3; ++step) {
+            rowChanged = rowChanged || focused[line * side + step] != unfocused[line * side + step];
+            columnChanged = columnChanged || focused[step * side + line] != unfocused[step * side + line];
+        }
+        bandRows += rowChanged ? 1 : 0;
+        bandColumns += columnChanged ? 1 : 0;
+        for (int x = 0; x < side; ++x) {
+            if (focused[line * side + x] != unfocused[line * side + x]) {
+                RECT pixel = {x, line, x + 1, line + 1};
+                EXPECT_FALSE(IntersectRect(&overlap, &pixel, &badge)) << "the mark at " << x << ", " << line;
+                UnionRect(&changed, &changed, &pixel);
+            }
+        }
+    }
+    EXPECT_TRUE(EqualRect(&changed, &mark)) << text(changed) << " against " << text(mark);
+    UINT width = 1, height = 1;
+    SystemParametersInfoA(SPI_GETFOCUSBORDERWIDTH, 0, &width, 0);
+    SystemParametersInfoA(SPI_GETFOCUSBORDERHEIGHT, 0, &height, 0);
+    EXPECT_EQ(bandRows, 2 * boardPixels(static_cast<int>(height))) << "its top and bottom";
+    EXPECT_EQ(bandColumns, 2 * boardPixels(static_cast<int>(width))) << "its left and right";
+    SetFocus(GetDlgItem(dialog, IDC_WORD_FIELD));
+    pumpMessages();
+    EXPECT_TRUE(screenArea(dialog, square) == unfocused);
+}
+
 // A move to a monitor of another DPI lays the dialog's controls out again from the template; the
 // board control is laid back over the tiles once that is done.
 TEST_F(Scale, DpiChangeLaysTheBoardControlBackOverTheTiles)

@@ -35,6 +35,10 @@ RECT tileRect(int tile);
 // The focus mark of `tile`: inside the tile's edge, clear of the next tile's.
 RECT focusMarkRect(int tile);
 
+// The badge in a marked tile's top-left corner that shows its place in the word, relative to the
+// tile's own top-left corner.
+RECT placeBadgeRect();
+
 // The tile at client pixel (x, y); false off the board.
 bool tileAtPixel(int x, int y, int& tile);
 
@@ -51,11 +55,14 @@ void repaintBoard();
 void repaintTile(int tile);
 
 // The focus mark of `tile` drawn on `target` by inverting pixels: drawn twice, it is gone again.
-void drawFocusMark(HDC target, int tile);
+// At 100 % it is the system's focus rectangle; larger, a dotted frame of the same kind, as wide as
+// the system's focus border grown with the tiles. On a tile that shows its place in a word
+// (`besideBadge`), it leaves the badge's corner free, so that the mark never runs across the number.
+void drawFocusMark(HDC target, int tile, bool besideBadge);
 
 // The same at once on the main window. Not left to a repaint: one queued as the board loses the
 // focus would run after it had gone.
-void invertFocusMark(int tile);
+void invertFocusMark(int tile, bool besideBadge);
 
 // An event of the board's table (CHILDID_SELF), or of the cell of `tile`.
 void raiseTableEvent(DWORD event);

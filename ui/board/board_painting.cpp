@@ -40,7 +40,6 @@ const BYTE MARK_WASH_ALPHA = 72;
 const COLORREF MARK_COLOUR = RGB(204, 51, 0);
 const COLORREF PLACE_COLOUR = RGB(255, 255, 255);
 const int MARK_FRAME_PIXELS = 3;
-const RECT PLACE_BADGE = {0, 0, 19, 15};
 const int PLACE_FONT_HEIGHT = -11;
 
 void reportMissingBitmap(int slot)
@@ -94,19 +93,12 @@ COLORREF placeColour()
     return highContrastOn ? GetSysColor(COLOR_HIGHLIGHTTEXT) : PLACE_COLOUR;
 }
 
-// The place in the marked word (from 1) of `tile`, or 0 when it has none. While Solutions marks a
-// word's path, the picks' marks give way to it: both look alike.
-int markedPlace(int tile)
-{
-    return boardView.markedPath.length == 0 ? pickedPlace(tile) : solutionPathPlace(tile);
-}
-
 // The focus mark is drawn at once as it moves or the focus comes and goes; a paint draws it again
 // over the tile it has just painted.
 void paintFocusMark(HDC target)
 {
     if (boardHasFocus()) {
-        drawFocusMark(target, boardView.focusTile);
+        drawFocusMark(target, boardView.focusTile, markedPlace(boardView.focusTile) != 0);
     }
 }
 
@@ -126,11 +118,6 @@ void washTile(HDC canvas, int side)
 }
 
 // The frame round the tile and the badge in its top-left corner.
-RECT placeBadge()
-{
-    return RECT{0, 0, boardPixels(PLACE_BADGE.right), boardPixels(PLACE_BADGE.bottom)};
-}
-
 void frameTile(HDC canvas, int side)
 {
     HBRUSH mark = CreateSolidBrush(markColour());
@@ -139,14 +126,14 @@ void frameTile(HDC canvas, int side)
         FrameRect(canvas, &edge, mark);
         InflateRect(&edge, -1, -1);
     }
-    RECT badge = placeBadge();
+    RECT badge = placeBadgeRect();
     FillRect(canvas, &badge, mark);
     DeleteObject(mark);
 }
 
 void writePlace(HDC canvas, int place)
 {
-    RECT badge = placeBadge();
+    RECT badge = placeBadgeRect();
     HFONT font = CreateFontA(boardPixels(PLACE_FONT_HEIGHT), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Arial");
     HGDIOBJ keptFont = SelectObject(canvas, font);
