@@ -1,6 +1,7 @@
 #!/bin/sh
-# Runs the scale tests at one DPI: under Wine in a prefix of that DPI's own (Wine reads LogPixels
-# as a program starts), on a virtual X screen of its own, large enough for the main window at 300 %.
+# Runs the scale tests, or another Windows program (make bench's paint_bench), at one DPI: under
+# Wine in a prefix of that DPI's own (Wine reads LogPixels as a program starts), on a virtual X
+# screen of its own, large enough for the main window at 300 %.
 # Usage: scale_test.sh DPI PROGRAM
 set -eu
 dpi=$1
