@@ -8,12 +8,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "engine/deal.h"
-#include "engine/game_state.h"
 #include "ui/board/board_on_screen.h"
 #include "ui/board/tile_images.h"
 #include "ui/common/window_dpi.h"
-#include "ui/resources/resource_ids.h"
 #include "windows_test_support.h"
 
 namespace {
@@ -62,13 +59,7 @@ int main()
         std::printf("paint_bench: the main window could not be opened\n");
         return 1;
     }
-    SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
-    const char letters[] = "ABCDEFGHIJKLMNOP";
-    for (int place = 0; place < TILE_COUNT; ++place) {
-        gameState.tileLetters[place] = letters[place];
-    }
-    layOutBoard();
-    pumpMessages();
+    newGameWithBoard(dialog, "ABCDEFGHIJKLMNOP");
     std::printf("Painting the whole board at %d dots an inch, tiles of %d pixels:\n", windowDpi(dialog), tilePixels());
     report("BM_PaintBoard/first paint at a new size", dialog, FIRST_PAINTS, true);
     report("BM_PaintBoard/later paints", dialog, LATER_PAINTS, false);

@@ -11,7 +11,6 @@
 
 #include "engine/deal.h"
 #include "engine/game_state.h"
-#include "engine/solver.h"
 #include "ui/board/board_on_screen.h"
 #include "ui/board/board_painting.h"
 #include "ui/board/tile_numbering.h"
@@ -180,15 +179,7 @@ class Scale : public ::testing::Test {
         dialog = openMainWindow("ab abc cab");
         ASSERT_NE(dialog, nullptr);
         dpi = windowDpi(dialog);
-        SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
-        const char letters[] = "ABCDEFGHIJKLMNOP";
-        for (int place = 0; place < TILE_COUNT; ++place) {
-            gameState.tileLetters[place] = letters[place];
-        }
-        layOutBoard();
-        solveBoard();
-        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        pumpMessages();
+        newGameWithBoard(dialog, "ABCDEFGHIJKLMNOP");
     }
 
     void TearDown() override
