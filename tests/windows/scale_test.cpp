@@ -1,19 +1,20 @@
-// The main window at the DPI its Wine prefix gives it (run once each at 96, 144 and 192 dots an
-// inch by scale_test.sh): the board over the template's place, every tile painted where screen
-// readers are told it is and picked by a click at its centre, a word traced across the tiles,
-// sharp at every scale.
+// The main window at the DPI its Wine prefix gives it (run once each at 96, 120, 144, 168, 192, 216,
+// 240 and 288 dots an inch by scale_test.sh): the board in its place among the controls as the
+// dialog grows, every tile painted where screen readers are told it is and picked by a click at its
+// centre and edges, showing its own letter, sharp at every scale, and a word traced across the tiles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "engine/deal.h"
 #include "engine/game_state.h"
-#include "engine/solver.h"
 #include "ui/board/board_on_screen.h"
 #include "ui/board/board_painting.h"
 #include "ui/board/tile_numbering.h"
+#include "ui/common/dialog_scale.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/window_dpi.h"
 #include "ui/resources/resource_ids.h"
@@ -21,8 +22,6 @@
 
 namespace {
 
-// The board control's place in the main window's template, in dialog units.
-const RECT TEMPLATE_BOARD = {28, 29, 28 + 96, 29 + 101};
 // The frame of a marked tile.
 const unsigned MARK_FRAME = 0xCC3300;
 
@@ -102,6 +101,61 @@ double edgeWidth(const Pixels& tile, int side)
     return runs != 0 ? static_cast<double>(greys) / runs : 0.0;
 }
 
+// An image's green, 0 to 255, averaged over each cell of a GRID x GRID division of a side x side
+// picture: compared cell by cell, two pictures of one drawing at different sizes agree, whatever
+// each pixel's rounding.
+const int GRID = 10;
+
+std::vector<int> cellGreens(const Pixels& picture, int side)
+{
+    std::vector<int> cells;
+    for (int cell = 0; cell < GRID * GRID; ++cell) {
+        int sum = 0, count = 0;
+        for (int y = cell / GRID * side / GRID; y < (cell / GRID + 1) * side / GRID; ++y) {
+            for (int x = cell % GRID * side / GRID; x < (cell % GRID + 1) * side / GRID; ++x) {
+                sum += static_cast<int>(picture[static_cast<std::size_t>(y * side + x)] >> 8 & 0xFF);
+                ++count;
+            }
+        }
+        cells.push_back(sum / count);
+    }
+    return cells;
+}
+
+// The 70 x 70 pixels of the image of slot `slot`, as loaded from the resources.
+Pixels imagePixels(int slot, int& side)
+{
+    BITMAP record = {};
+    GetObjectA(tileBitmaps[slot], sizeof record, &record);
+    side = record.bmWidth;
+    Pixels pixels(static_cast<std::size_t>(side * side));
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, side, -side, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, tileBitmaps[slot], 0, static_cast<UINT>(side), pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// How far a side x side picture on screen is from each of the 26 images: the largest difference
+// of one cell's green.
+std::vector<int> distancesToEveryImage(const Pixels& shown, int side)
+{
+    std::vector<int> cells = cellGreens(shown, side);
+    std::vector<int> distances;
+    for (int slot = 0; slot < LETTER_COUNT; ++slot) {
+        int imageSide = 0;
+        Pixels image = imagePixels(slot, imageSide);
+        std::vector<int> imageCells = cellGreens(image, imageSide);
+        int largest = 0;
+        for (std::size_t cell = 0; cell < cells.size(); ++cell) {
+            largest = std::max(largest, std::abs(cells[cell] - imageCells[cell]));
+        }
+        distances.push_back(largest);
+    }
+    return distances;
+}
+
 RECT clientRect(HWND dialog, long left, long top, long width, long height)
 {
     RECT place = {left, top, left + width, top + height};
@@ -125,15 +179,7 @@ class Scale : public ::testing::Test {
         dialog = openMainWindow("ab abc cab");
         ASSERT_NE(dialog, nullptr);
         dpi = windowDpi(dialog);
-        SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
-        const char letters[] = "ABCDEFGHIJKLMNOP";
-        for (int place = 0; place < TILE_COUNT; ++place) {
-            gameState.tileLetters[place] = letters[place];
-        }
-        layOutBoard();
-        solveBoard();
-        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        pumpMessages();
+        newGameWithBoard(dialog, "ABCDEFGHIJKLMNOP");
     }
 
     void TearDown() override
@@ -159,6 +205,15 @@ class Scale : public ::testing::Test {
         return clientRect(dialog, left, top, width, height);
     }
 
+    // A control's place in the main window's client pixels.
+    RECT controlRect(int id)
+    {
+        RECT place;
+        GetWindowRect(GetDlgItem(dialog, id), &place);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    }
+
     std::string field()
     {
         return controlText(dialog, IDC_WORD_FIELD);
@@ -175,47 +230,74 @@ class Scale : public ::testing::Test {
     }
 };
 
-TEST_F(Scale, RunsAtTheDpiOfItsPrefix)
+// The base units at 96 are measured as the dialog manager measures its font: so measured at this
+// DPI, the font gives what the dialog manager laid the window out with.
+TEST_F(Scale, RunsAtTheDpiOfItsPrefixWithTheDialogsOwnBaseUnits)
 {
     EXPECT_EQ(dpi, expectedDpi());
+    SIZE measured = fontBaseUnits(dialog, dpi);
+    SIZE laidOut = dialogScale(dialog).units;
+    EXPECT_EQ(measured.cx, laidOut.cx);
+    EXPECT_EQ(measured.cy, laidOut.cy);
 }
 
-TEST_F(Scale, BoardLiesOverTheTemplatesPlaceForItAndTheControlOverTheBoard)
+// The board's place at 96 dots an inch, scaled across and down as the dialog is, found from the
+// found-words list on its right and the word field below it: their gaps to that place at 96, in
+// dialog units the same at every DPI, scaled and measured back from where they stand now.
+TEST_F(Scale, BoardSitsCentredInItsPlaceAmongTheControlsAndNoControlCoversIt)
 {
-    RECT place = TEMPLATE_BOARD;
-    MapDialogRect(dialog, &place);
+    DialogScale scale = dialogScale(dialog);
+    // To dialog units (a quarter of the base unit across, an eighth down) and back at 96.
+    auto at96 = [&](LONG pixels, LONG units, LONG baseUnits, int parts) {
+        return MulDiv(MulDiv(pixels, parts, units), baseUnits, parts);
+    };
+    RECT list = controlRect(IDC_FOUND_WORDS);
+    RECT field = controlRect(IDC_WORD_FIELD);
+    LONG gapAcross = at96(list.left, scale.units.cx, scale.baseUnits.cx, 4) - BASE_BOARD_PLACE.right;
+    LONG gapDown = at96(field.top, scale.units.cy, scale.baseUnits.cy, 8) - BASE_BOARD_PLACE.bottom;
+    RECT place = {0, 0, list.left - scaledAcross(scale, gapAcross), field.top - scaledDown(scale, gapDown)};
+    place.left = place.right - scaledAcross(scale, BASE_BOARD_PLACE.right - BASE_BOARD_PLACE.left);
+    place.top = place.bottom - scaledDown(scale, BASE_BOARD_PLACE.bottom - BASE_BOARD_PLACE.top);
     RECT board = boardRect();
-    // The template's rectangle comes from the dialog's font, the board's from the DPI: they round apart.
-    int slack = scaledPixels(8, dpi);
-    EXPECT_NEAR(board.left, place.left, slack) << text(board) << " against " << text(place);
-    EXPECT_NEAR(board.top, place.top, slack) << text(board) << " against " << text(place);
-    EXPECT_NEAR(board.right, place.right, slack) << text(board) << " against " << text(place);
-    EXPECT_NEAR(board.bottom, place.bottom, slack) << text(board) << " against " << text(place);
-    RECT control;
-    GetWindowRect(GetDlgItem(dialog, IDC_BOARD), &control);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&control), 2);
+    EXPECT_EQ(board.right - board.left, BOARD_SIZE * tilePixels());
+    EXPECT_EQ(board.bottom - board.top, BOARD_SIZE * tilePixels());
+    EXPECT_NEAR(std::min(place.right - place.left, place.bottom - place.top), board.right - board.left, 3);
+    EXPECT_NEAR(board.left + board.right, place.left + place.right, 2 * 3) << text(board) << " in " << text(place);
+    EXPECT_NEAR(board.top + board.bottom, place.top + place.bottom, 2 * 3) << text(board) << " in " << text(place);
+    RECT control = controlRect(IDC_BOARD), overlap;
     EXPECT_TRUE(EqualRect(&control, &board)) << text(control) << " against " << text(board);
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT covered = controlRect(GetDlgCtrlID(child));
+        bool covers = child != GetDlgItem(dialog, IDC_BOARD) && IsWindowVisible(child) &&
+                      IntersectRect(&overlap, &covered, &board);
+        EXPECT_FALSE(covers) << "control " << GetDlgCtrlID(child) << " at " << text(covered) << " over the board";
+    }
 }
 
 // Each tile in turn is clicked at the centre of the place screen readers are told it has, picked,
-// its frame found on screen, and clicked again to take it back.
-TEST_F(Scale, EveryTileIsPaintedWhereItsCellSaysAndAClickAtItsCentrePicksIt)
+// its frame found on screen, and taken back and picked again by clicks at its corners.
+TEST_F(Scale, EveryTileIsPaintedWhereItsCellSaysAndAClickAtItsCentreOrEdgePicksIt)
 {
     for (int place = 0; place < TILE_COUNT; ++place) {
         int tile = tileAtReadingPlace(place);
         RECT location = cellLocation(tile);
         int centreX = (location.left + location.right) / 2;
         int centreY = (location.top + location.bottom) / 2;
+        std::string letter(1, gameState.tileLetters[place]);
         clickAt(centreX, centreY);
-        ASSERT_EQ(field(), std::string(1, gameState.tileLetters[place])) << "a click at the centre of cell " << place;
+        ASSERT_EQ(field(), letter) << "a click at the centre of cell " << place;
         UpdateWindow(dialog);
         RECT around = location;
         InflateRect(&around, location.right - location.left, location.bottom - location.top);
         RECT framed = boundsOf(dialog, around, MARK_FRAME);
         EXPECT_TRUE(EqualRect(&framed, &location)) << "cell " << place << " is at " << text(location)
                                                     << ", its picked tile painted at " << text(framed);
+        clickAt(location.left, location.top);
+        EXPECT_EQ(field(), "") << "a click at the top-left pixel of cell " << place << " takes it back";
+        clickAt(location.right - 1, location.bottom - 1);
+        EXPECT_EQ(field(), letter) << "a click at the bottom-right pixel of cell " << place << " picks it";
         clickAt(centreX, centreY);
-        ASSERT_EQ(field(), "") << "a second click takes it back";
+        ASSERT_EQ(field(), "");
     }
 }
 
@@ -245,28 +327,79 @@ TEST_F(Scale, At96TheBoardIsPixelForPixelAsAlways)
         GTEST_SKIP() << "at " << dpi << " dots an inch";
     }
     RECT board = boardRect();
-    EXPECT_EQ(text(board), text(RECT{70, 70, 310, 310}));
+    EXPECT_TRUE(EqualRect(&board, &BASE_BOARD_PLACE)) << text(board);
     for (int place = 0; place < TILE_COUNT; ++place) {
         int slot = static_cast<int>(std::string(letterOrder).find(gameState.tileLetters[place]));
-        int x = 70 + 60 * (place % BOARD_SIZE);
-        int y = 70 + 60 * (place / BOARD_SIZE);
+        int x = BASE_BOARD_PLACE.left + BASE_TILE_PIXELS * (place % BOARD_SIZE);
+        int y = BASE_BOARD_PLACE.top + BASE_TILE_PIXELS * (place / BOARD_SIZE);
         EXPECT_TRUE(screenSquare(dialog, x, y) == shrunkTile(slot)) << "tile " << place;
     }
 }
 
-// A letter's edge is as thin at any scale as at 100 %: tiles are shrunk from a larger drawing,
-// never stretched up from the 70-pixel one.
-TEST_F(Scale, LettersEdgesAreAsThinAsAt96)
+// Each tile shows its own letter: of the 26 images, its own is by far the nearest to what is on
+// screen. And a letter's edge is as thin at any scale as at 100 %: tiles are made from a larger
+// drawing, never stretched up from the 70-pixel one.
+TEST_F(Scale, EveryTileShowsItsOwnLetterAsSharpAsAt96)
 {
     int side = tilePixels();
     for (int place = 0; place < TILE_COUNT; ++place) {
         int slot = static_cast<int>(std::string(letterOrder).find(gameState.tileLetters[place]));
-        RECT square = tileRect(tileAtReadingPlace(place));
-        double scaled = edgeWidth(screenArea(dialog, square), side);
+        Pixels shown = screenArea(dialog, tileRect(tileAtReadingPlace(place)));
+        std::vector<int> distances = distancesToEveryImage(shown, side);
+        for (int other = 0; other < LETTER_COUNT; ++other) {
+            EXPECT_TRUE(other == slot || 2 * distances[slot] < distances[other])
+                << "tile " << place << " (" << letterOrder[slot] << ") is " << distances[slot] << " from its image, "
+                << distances[other] << " from " << letterOrder[other] << "'s";
+        }
+        double scaled = edgeWidth(shown, side);
         double reference = edgeWidth(shrunkTile(slot), BASE_TILE_PIXELS);
         EXPECT_GT(scaled, 0.5) << "tile " << place << ": no edge found";
-        EXPECT_LT(scaled, reference * 1.3 + 0.2) << "tile " << place << " at " << side << " pixels; at 60: " << reference;
+        EXPECT_LT(scaled, reference * 1.3 + 0.4) << "tile " << place << " at " << side << " pixels; at 60: " << reference;
     }
+}
+
+// The focus mark on a picked tile: a frame of dots as thick as the system's focus border grown with
+// the tiles, which leaves the badge of the tile's place alone and is gone once the focus leaves.
+TEST_F(Scale, FocusMarkGrowsWithTheTilesGoesRoundThePlaceAndLeavesNoTrace)
+{
+    int tile = tileAtReadingPlace(0);
+    RECT square = tileRect(tile);
+    clickAt(square.left + tilePixels() / 2, square.top + tilePixels() / 2);
+    ASSERT_EQ(field(), std::string(1, gameState.tileLetters[0]));
+    UpdateWindow(dialog);
+    Pixels unfocused = screenArea(dialog, square);
+    SetFocus(GetDlgItem(dialog, IDC_BOARD));
+    pumpMessages();
+    Pixels focused = screenArea(dialog, square);
+    int side = tilePixels();
+    RECT mark = focusMarkRect(tile), badge = placeBadgeRect(), changed = {side, side, 0, 0}, overlap;
+    OffsetRect(&mark, -square.left, -square.top);
+    int bandRows = 0, bandColumns = 0;
+    for (int line = 0; line < side; ++line) {
+        bool rowChanged = false, columnChanged = false;
+        for (int step = side / 3; step < side - side / 3; ++step) {
+            rowChanged = rowChanged || focused[line * side + step] != unfocused[line * side + step];
+            columnChanged = columnChanged || focused[step * side + line] != unfocused[step * side + line];
+        }
+        bandRows += rowChanged ? 1 : 0;
+        bandColumns += columnChanged ? 1 : 0;
+        for (int x = 0; x < side; ++x) {
+            if (focused[line * side + x] != unfocused[line * side + x]) {
+                RECT pixel = {x, line, x + 1, line + 1};
+                EXPECT_FALSE(IntersectRect(&overlap, &pixel, &badge)) << "the mark at " << x << ", " << line;
+                UnionRect(&changed, &changed, &pixel);
+            }
+        }
+    }
+    EXPECT_TRUE(EqualRect(&changed, &mark)) << text(changed) << " against " << text(mark);
+    UINT width = 1, height = 1;
+    SystemParametersInfoA(SPI_GETFOCUSBORDERWIDTH, 0, &width, 0);
+    SystemParametersInfoA(SPI_GETFOCUSBORDERHEIGHT, 0, &height, 0);
+    EXPECT_EQ(bandRows, 2 * boardPixels(static_cast<int>(height))) << "its top and bottom";
+    EXPECT_EQ(bandColumns, 2 * boardPixels(static_cast<int>(width))) << "its left and right";
+    SetFocus(GetDlgItem(dialog, IDC_WORD_FIELD));
+    pumpMessages();
+    EXPECT_TRUE(screenArea(dialog, square) == unfocused);
 }
 
 // A move to a monitor of another DPI lays the dialog's controls out again from the template; the

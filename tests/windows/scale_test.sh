@@ -1,6 +1,7 @@
 #!/bin/sh
-# Runs the scale tests at one DPI: under Wine in a prefix of that DPI's own (Wine reads LogPixels
-# as a program starts), on a virtual X screen of its own, large enough for the main window at 200 %.
+# Runs the scale tests, or another Windows program (make bench's paint_bench), at one DPI: under
+# Wine in a prefix of that DPI's own (Wine reads LogPixels as a program starts), on a virtual X
+# screen of its own, large enough for the main window at 300 % (2,637 x 1,516 pixels under Wine).
 # Usage: scale_test.sh DPI PROGRAM
 set -eu
 dpi=$1
@@ -12,5 +13,5 @@ export LETTRO_TEST_DPI="$dpi"
 # The next program then starts a fresh Wine server, which reads the setting, on the screen below.
 timeout 60 wineserver -w || wineserver -k || true
 unset DISPLAY
-export LETTRO_XVFB_SCREEN=1920x1200x24
+export LETTRO_XVFB_SCREEN=2700x1600x24
 exec "$top/scripts/with-xvfb" "$top/scripts/wine-run" "$program"

@@ -7,6 +7,7 @@
 
 #include "engine/deal.h"
 #include "engine/game_state.h"
+#include "engine/solver.h"
 #include "scores/high_score_table.h"
 #include "ui/board/board_on_screen.h"
 #include "ui/board/board_painting.h"
@@ -110,6 +111,16 @@ HWND openMainWindow(const std::string& words, const std::string& highScores)
 std::string workingFolder()
 {
     return currentFolder;
+}
+
+void newGameWithBoard(HWND dialog, const char* readingOrder)
+{
+    SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
+    std::copy_n(readingOrder, TILE_COUNT, gameState.tileLetters);
+    layOutBoard();
+    solveBoard();
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    pumpMessages();
 }
 
 std::string controlText(HWND dialog, int id)

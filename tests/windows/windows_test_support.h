@@ -13,6 +13,10 @@
 // when given, "High Scores.dat", and the main dialog created there from its template.
 HWND openMainWindow(const std::string& words, const std::string& highScores = std::string());
 
+// A New Game on `dialog` with the board `readingOrder` (16 letters, row by row) laid in its place,
+// solved and painted.
+void newGameWithBoard(HWND dialog, const char* readingOrder);
+
 // The same in two steps: the working folder made current, with the name that "words.dic" is to
 // have there (nothing is written to it); then the main dialog.
 std::string prepareWorkingFolder(const std::string& highScores = std::string());

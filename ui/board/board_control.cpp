@@ -90,13 +90,13 @@ LRESULT CALLBACK boardProc(HWND board, UINT message, WPARAM wParam, LPARAM lPara
         takeKey(wParam, lParam);
         return 0;
     case WM_SETFOCUS:
-        invertFocusMark(boardView.focusTile);
+        invertFocusMark(boardView.focusTile, markedPlace(boardView.focusTile) != 0);
         // The system has raised its focus event for the control just before: the reader moves on
         // to the cell.
         raiseCellEvent(EVENT_OBJECT_FOCUS, boardView.focusTile);
         return 0;
     case WM_KILLFOCUS:
-        invertFocusMark(boardView.focusTile);
+        invertFocusMark(boardView.focusTile, markedPlace(boardView.focusTile) != 0);
         return 0;
     case WM_GETOBJECT:
         return answerObject(board, wParam, lParam);

@@ -1,5 +1,5 @@
 // Loading the tile bitmaps and drawing the board: at 100 % each 70 x 70 image shrunk onto a 60 x 60
-// tile, above it the large image shrunk to the tile's size; the picked tiles or the tiles of a
+// tile, above it an image made from the large one for the tile's size; the picked tiles or the tiles of a
 // solution's path marked, every mark scaled with the tiles.
 #include "ui/board/board_painting.h"
 
@@ -14,20 +14,21 @@
 #include "ui/common/window_colours.h"
 #include "ui/resources/resource_ids.h"
 
-HBITMAP tileBitmaps[LETTER_COUNT];
-
 namespace {
 
-// The working objects of one paint, shared by the board and the About box. They are file-level
-// rather than locals so that the small drawing functions below share them without passing five
-// handles each; none outlives a paint but paintSlot.
-PAINTSTRUCT paintRecord;
-HDC windowContext;
-HDC memoryContext;
-HGDIOBJ keptBitmap;
-BITMAP bitmapRecord;
-// Kept from tile to tile: a letter outside letterOrder would reuse the previous tile's image.
-int paintSlot = 0;
+// The images, loaded once, and the working objects of one paint, shared by the board and the About
+// box. The paint's are kept here rather than in locals so that beginTilePaint, drawTile and
+// endTilePaint share them without passing three handles each; none outlives a paint but slot.
+struct TilePainting {
+    HBITMAP tileBitmaps[LETTER_COUNT];
+    PAINTSTRUCT paintRecord;
+    HDC windowContext;
+    HDC memoryContext;
+    // Kept from tile to tile: a letter outside letterOrder would reuse the previous tile's image.
+    int slot;
+};
+
+TilePainting painting = {};
 
 const int MISSING_TILE_FONT_HEIGHT = 44;
 
@@ -39,7 +40,6 @@ const BYTE MARK_WASH_ALPHA = 72;
 const COLORREF MARK_COLOUR = RGB(204, 51, 0);
 const COLORREF PLACE_COLOUR = RGB(255, 255, 255);
 const int MARK_FRAME_PIXELS = 3;
-const RECT PLACE_BADGE = {0, 0, 19, 15};
 const int PLACE_FONT_HEIGHT = -11;
 
 void reportMissingBitmap(int slot)
@@ -72,7 +72,7 @@ void findPaintSlot(char letter)
 {
     for (int slot = 0; slot < LETTER_COUNT; ++slot) {
         if (letterOrder[slot] == letter) {
-            paintSlot = slot;
+            painting.slot = slot;
         }
     }
 }
@@ -93,19 +93,12 @@ COLORREF placeColour()
     return highContrastOn ? GetSysColor(COLOR_HIGHLIGHTTEXT) : PLACE_COLOUR;
 }
 
-// The place in the marked word (from 1) of `tile`, or 0 when it has none. While Solutions marks a
-// word's path, the picks' marks give way to it: both look alike.
-int markedPlace(int tile)
-{
-    return boardView.markedPath.length == 0 ? pickedPlace(tile) : solutionPathPlace(tile);
-}
-
 // The focus mark is drawn at once as it moves or the focus comes and goes; a paint draws it again
 // over the tile it has just painted.
 void paintFocusMark(HDC target)
 {
     if (boardHasFocus()) {
-        drawFocusMark(target, boardView.focusTile);
+        drawFocusMark(target, boardView.focusTile, markedPlace(boardView.focusTile) != 0);
     }
 }
 
@@ -125,11 +118,6 @@ void washTile(HDC canvas, int side)
 }
 
 // The frame round the tile and the badge in its top-left corner.
-RECT placeBadge()
-{
-    return RECT{0, 0, boardPixels(PLACE_BADGE.right), boardPixels(PLACE_BADGE.bottom)};
-}
-
 void frameTile(HDC canvas, int side)
 {
     HBRUSH mark = CreateSolidBrush(markColour());
@@ -138,14 +126,14 @@ void frameTile(HDC canvas, int side)
         FrameRect(canvas, &edge, mark);
         InflateRect(&edge, -1, -1);
     }
-    RECT badge = placeBadge();
+    RECT badge = placeBadgeRect();
     FillRect(canvas, &badge, mark);
     DeleteObject(mark);
 }
 
 void writePlace(HDC canvas, int place)
 {
-    RECT badge = placeBadge();
+    RECT badge = placeBadgeRect();
     HFONT font = CreateFontA(boardPixels(PLACE_FONT_HEIGHT), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, "Arial");
     HGDIOBJ keptFont = SelectObject(canvas, font);
@@ -179,6 +167,8 @@ void drawMarkedTile(HDC target, int slot, const RECT& square, int place)
 
 } // namespace
 
+HBITMAP (&tileBitmaps)[LETTER_COUNT] = painting.tileBitmaps;
+
 void loadTileBitmaps()
 {
     HINSTANCE module = GetModuleHandleA(nullptr);
@@ -194,30 +184,32 @@ void loadTileBitmaps()
 
 HDC beginTilePaint(HWND hwnd)
 {
-    windowContext = BeginPaint(hwnd, &paintRecord);
-    memoryContext = CreateCompatibleDC(windowContext);
-    return windowContext;
+    painting.windowContext = BeginPaint(hwnd, &painting.paintRecord);
+    painting.memoryContext = CreateCompatibleDC(painting.windowContext);
+    return painting.windowContext;
 }
 
 void endTilePaint(HWND hwnd)
 {
-    DeleteDC(memoryContext);
-    EndPaint(hwnd, &paintRecord);
+    DeleteDC(painting.memoryContext);
+    EndPaint(hwnd, &painting.paintRecord);
 }
 
-// Above 100 % the small image would be stretched up: the large one, shrunk, is drawn 1:1 instead.
+// Above 100 % the small image would be stretched up: one made from the large image for the tile's
+// side is drawn 1:1 instead.
 void drawTile(HDC target, int slot, int x, int y, int side)
 {
-    HBITMAP shrunk = side > BASE_TILE_PIXELS ? tileImageOfSide(slot, side) : nullptr;
-    HBITMAP image = shrunk != nullptr ? shrunk : tileBitmaps[slot];
+    HBITMAP made = side > BASE_TILE_PIXELS ? tileImageOfSide(slot, side) : nullptr;
+    HBITMAP image = made != nullptr ? made : tileBitmaps[slot];
     if (image == nullptr) {
         drawBareLetter(target, letterOrder[slot], x, y, side);
         return;
     }
-    keptBitmap = SelectObject(memoryContext, image);
-    GetObjectA(image, sizeof bitmapRecord, &bitmapRecord);
-    StretchBlt(target, x, y, side, side, memoryContext, 0, 0, bitmapRecord.bmWidth, bitmapRecord.bmHeight, SRCCOPY);
-    SelectObject(memoryContext, keptBitmap);
+    HGDIOBJ kept = SelectObject(painting.memoryContext, image);
+    BITMAP record = {};
+    GetObjectA(image, sizeof record, &record);
+    StretchBlt(target, x, y, side, side, painting.memoryContext, 0, 0, record.bmWidth, record.bmHeight, SRCCOPY);
+    SelectObject(painting.memoryContext, kept);
 }
 
 void paintBoard(HWND hwnd)
@@ -230,9 +222,9 @@ void paintBoard(HWND hwnd)
         RECT square = tileRect(tile);
         int mark = markedPlace(tile);
         if (mark == 0) {
-            drawTile(target, paintSlot, square.left, square.top, square.right - square.left);
+            drawTile(target, painting.slot, square.left, square.top, square.right - square.left);
         } else {
-            drawMarkedTile(target, paintSlot, square, mark);
+            drawMarkedTile(target, painting.slot, square, mark);
         }
     }
     paintFocusMark(target);

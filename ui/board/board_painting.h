@@ -6,7 +6,7 @@
 #include "engine/deal.h"
 
 // Slot i holds the image of letterOrder[i]; a slot whose load failed holds null.
-extern HBITMAP tileBitmaps[LETTER_COUNT];
+extern HBITMAP (&tileBitmaps)[LETTER_COUNT];
 
 // Loads the 26 images in letterOrder order; each one missing gets its own error box.
 void loadTileBitmaps();

@@ -115,6 +115,11 @@ int solutionPathPlace(int tile)
     return 0;
 }
 
+int markedPlace(int tile)
+{
+    return view.markedPath.length == 0 ? pickedPlace(tile) : solutionPathPlace(tile);
+}
+
 void resetBoardView()
 {
     view = BoardView();
@@ -133,11 +138,11 @@ void placeFocusMark(int tile)
 {
     bool shown = boardHasFocus();
     if (shown) {
-        invertFocusMark(view.focusTile);
+        invertFocusMark(view.focusTile, markedPlace(view.focusTile) != 0);
     }
     view.focusTile = tile;
     if (shown) {
-        invertFocusMark(view.focusTile);
+        invertFocusMark(view.focusTile, markedPlace(view.focusTile) != 0);
         raiseCellEvent(EVENT_OBJECT_FOCUS, view.focusTile);
     }
 }

@@ -41,6 +41,10 @@ std::string cellDescription(int tile);
 // The place in the word selected in Solutions (from 1) of `tile`, or 0 off its path.
 int solutionPathPlace(int tile);
 
+// The place that the tile shows (from 1), or 0 when it shows none. While Solutions marks a word's
+// path, the picks' marks give way to it: both look alike.
+int markedPlace(int tile);
+
 // A new main window: the mark top-left, no picks, no path.
 void resetBoardView();
 

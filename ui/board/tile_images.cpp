@@ -1,8 +1,10 @@
-// Shrinking the large tile images to the size of a tile at the window's DPI, kept for the next paint.
+// Making the tile images for the size of a tile at the window's scale, kept for the next paint.
 //
-// GDI's own shrinking is not used: StretchBlt's HALFTONE mode filters on Windows, but what other
+// GDI's own resizing is not used: StretchBlt's HALFTONE mode filters on Windows, but what other
 // GDIs (Wine's) do with it is their own, and the look of the letters' edges should not depend on it.
-// An area average (a box filter of the exact overlap) is a few lines and the same everywhere.
+// An area average (a box filter of the exact overlap) and a bilinear blend are a few lines each and
+// the same everywhere. The large images are read straight from the resources, which stay mapped
+// with the program: no bitmap is loaded for them, and nothing is read back from GDI.
 #include "ui/board/tile_images.h"
 
 #include <algorithm>
@@ -10,15 +12,27 @@
 
 #include "ui/resources/resource_ids.h"
 
-HBITMAP largeTileBitmaps[LETTER_COUNT];
-
 namespace {
 
-// The images of the side in shrunkSide, by slot; made as first asked for.
-HBITMAP shrunkImages[LETTER_COUNT];
-int shrunkSide = 0;
+// A large image as the resource holds it: 8-bit palette indices, bottom-up rows.
+struct LargeImage {
+    const RGBQUAD* palette;
+    const BYTE* rows;
+};
+
+// What the images are made from, and what has been made: for the side in madeSide, by slot, each
+// made as first asked for.
+struct TileImages {
+    LargeImage large[LETTER_COUNT];
+    HBITMAP made[LETTER_COUNT];
+    int madeSide;
+};
+
+TileImages images = {};
 
 using Pixels = std::vector<unsigned>;
+
+const int PALETTE_ENTRIES = 256;
 
 // A side x side 32-bit top-down DIB's header.
 BITMAPINFO squareInfo(int side)
@@ -33,20 +47,42 @@ BITMAPINFO squareInfo(int side)
     return info;
 }
 
-// The large image's pixels as 0x00RRGGBB, top row first; empty when they cannot be read.
-Pixels pixelsOf(HBITMAP image, int& side)
+// The resource's image when it is exactly what the generator writes; else none.
+LargeImage largeImageOf(HINSTANCE module, int id)
 {
-    BITMAP record;
-    if (GetObjectA(image, sizeof record, &record) == 0 || record.bmWidth != record.bmHeight) {
-        return Pixels();
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2)); // RT_BITMAP
+    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const BYTE* bytes = loaded != nullptr ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    DWORD size = found != nullptr ? SizeofResource(module, found) : 0;
+    DWORD expected = sizeof(BITMAPINFOHEADER) + PALETTE_ENTRIES * sizeof(RGBQUAD) + LARGE_TILE_PIXELS * LARGE_TILE_PIXELS;
+    if (bytes == nullptr || size < expected) {
+        return LargeImage{nullptr, nullptr};
     }
-    side = record.bmWidth;
-    Pixels pixels(static_cast<std::size_t>(side) * static_cast<std::size_t>(side));
-    BITMAPINFO info = squareInfo(side);
-    HDC screen = GetDC(nullptr);
-    int rows = GetDIBits(screen, image, 0, static_cast<UINT>(side), pixels.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    return rows == side ? pixels : Pixels();
+    const BITMAPINFOHEADER* header = reinterpret_cast<const BITMAPINFOHEADER*>(bytes);
+    bool plain = header->biSize == sizeof(BITMAPINFOHEADER) && header->biWidth == LARGE_TILE_PIXELS &&
+                 header->biHeight == LARGE_TILE_PIXELS && header->biBitCount == 8 &&
+                 header->biCompression == BI_RGB && (header->biClrUsed == 0 || header->biClrUsed == PALETTE_ENTRIES);
+    if (!plain) {
+        return LargeImage{nullptr, nullptr};
+    }
+    const RGBQUAD* palette = reinterpret_cast<const RGBQUAD*>(bytes + header->biSize);
+    return LargeImage{palette, reinterpret_cast<const BYTE*>(palette + PALETTE_ENTRIES)};
+}
+
+// The large image's pixels as 0x00RRGGBB, top row first. Its rows need no padding: 184 is a
+// multiple of four.
+Pixels pixelsOf(const LargeImage& image)
+{
+    Pixels pixels(static_cast<std::size_t>(LARGE_TILE_PIXELS) * LARGE_TILE_PIXELS);
+    for (int y = 0; y < LARGE_TILE_PIXELS; ++y) {
+        const BYTE* row = image.rows + static_cast<std::size_t>(LARGE_TILE_PIXELS - 1 - y) * LARGE_TILE_PIXELS;
+        for (int x = 0; x < LARGE_TILE_PIXELS; ++x) {
+            RGBQUAD colour = image.palette[row[x]];
+            pixels[static_cast<std::size_t>(y * LARGE_TILE_PIXELS + x)] =
+                static_cast<unsigned>(colour.rgbRed) << 16 | static_cast<unsigned>(colour.rgbGreen) << 8 | colour.rgbBlue;
+        }
+    }
+    return pixels;
 }
 
 // How much of large pixel `from` (of `large`) lies in small pixel `to` (of `small`), both measured
@@ -90,31 +126,54 @@ unsigned averagedPixel(const Pixels& large, int side, int x, int y, int small)
     return result;
 }
 
-HBITMAP shrunkImage(HBITMAP image, int small)
+// Where the centre of pixel `to` of `big` falls among the `side` source pixels, in 1/256ths,
+// kept within the first and last source pixels' centres.
+int sourcePoint(int to, int big, int side)
 {
-    int side = 0;
-    Pixels large = pixelsOf(image, side);
-    if (large.empty() || small > side) {
-        return nullptr;
+    int point = ((2 * to + 1) * side * 256 / big - 256) / 2;
+    return std::min(std::max(point, 0), (side - 1) * 256);
+}
+
+// One pixel of an image grown past the source: the four source pixels round its centre blended.
+unsigned blendedPixel(const Pixels& large, int side, int x, int y, int big)
+{
+    int pointX = sourcePoint(x, big, side);
+    int pointY = sourcePoint(y, big, side);
+    int leftX = pointX / 256, topY = pointY / 256;
+    int rightX = std::min(leftX + 1, side - 1), bottomY = std::min(topY + 1, side - 1);
+    unsigned shareX = static_cast<unsigned>(pointX % 256), shareY = static_cast<unsigned>(pointY % 256);
+    auto at = [&](int px, int py, int shift) { return channel(large[static_cast<std::size_t>(py * side + px)], shift); };
+    unsigned result = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        unsigned top = at(leftX, topY, shift) * (256 - shareX) + at(rightX, topY, shift) * shareX;
+        unsigned bottom = at(leftX, bottomY, shift) * (256 - shareX) + at(rightX, bottomY, shift) * shareX;
+        result |= ((top * (256 - shareY) + bottom * shareY + 32768) >> 16) << shift;
     }
-    BITMAPINFO info = squareInfo(small);
+    return result;
+}
+
+HBITMAP imageOfSide(const LargeImage& image, int side)
+{
+    Pixels large = pixelsOf(image);
+    BITMAPINFO info = squareInfo(side);
     void* bits = nullptr;
-    HBITMAP shrunk = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (shrunk == nullptr) {
+    HBITMAP made = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (made == nullptr) {
         return nullptr;
     }
     unsigned* target = static_cast<unsigned*>(bits);
-    for (int y = 0; y < small; ++y) {
-        for (int x = 0; x < small; ++x) {
-            target[y * small + x] = averagedPixel(large, side, x, y, small);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            target[y * side + x] = side <= LARGE_TILE_PIXELS ? averagedPixel(large, LARGE_TILE_PIXELS, x, y, side)
+                                                             : blendedPixel(large, LARGE_TILE_PIXELS, x, y, side);
         }
     }
-    return shrunk;
+    return made;
 }
 
-void forgetShrunkImages()
+void forgetMadeImages()
 {
-    for (HBITMAP& image : shrunkImages) {
+    for (HBITMAP& image : images.made) {
         DeleteObject(image);
         image = nullptr;
     }
@@ -127,18 +186,18 @@ void loadLargeTileBitmaps()
     HINSTANCE module = GetModuleHandleA(nullptr);
     for (int slot = 0; slot < LETTER_COUNT; ++slot) {
         int alphabetical = letterOrder[slot] - 'A';
-        largeTileBitmaps[slot] = LoadBitmapA(module, MAKEINTRESOURCEA(LARGE_TILE_BITMAP_FIRST + alphabetical));
+        images.large[slot] = largeImageOf(module, LARGE_TILE_BITMAP_FIRST + alphabetical);
     }
 }
 
 HBITMAP tileImageOfSide(int slot, int side)
 {
-    if (side != shrunkSide) {
-        forgetShrunkImages();
-        shrunkSide = side;
+    if (side != images.madeSide) {
+        forgetMadeImages();
+        images.madeSide = side;
     }
-    if (shrunkImages[slot] == nullptr && largeTileBitmaps[slot] != nullptr) {
-        shrunkImages[slot] = shrunkImage(largeTileBitmaps[slot], side);
+    if (images.made[slot] == nullptr && images.large[slot].rows != nullptr && side > 0) {
+        images.made[slot] = imageOfSide(images.large[slot], side);
     }
-    return shrunkImages[slot];
+    return images.made[slot];
 }

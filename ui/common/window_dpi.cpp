@@ -36,8 +36,3 @@ int windowDpi(HWND window)
     }
     return dpi > 0 ? dpi : BASE_DPI;
 }
-
-int scaledPixels(int pixels, int dpi)
-{
-    return MulDiv(pixels, dpi, BASE_DPI);
-}

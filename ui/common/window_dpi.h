@@ -1,4 +1,4 @@
-// The dots an inch of the monitor a window is on, and pixels scaled to it.
+// The dots an inch of the monitor a window is on.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,3 @@ constexpr int BASE_DPI = 96;
 // The window's DPI: GetDpiForWindow where Windows has it (10 1607 on, per monitor), else the
 // system's (GetDeviceCaps); BASE_DPI for no window.
 int windowDpi(HWND window);
-
-// `pixels` at BASE_DPI, scaled to `dpi` and rounded to the nearest pixel.
-int scaledPixels(int pixels, int dpi);

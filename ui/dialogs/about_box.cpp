@@ -6,7 +6,7 @@
 #include "lettro_version.h"
 #include "ui/board/board_on_screen.h"
 #include "ui/board/board_painting.h"
-#include "ui/common/window_dpi.h"
+#include "ui/common/dialog_scale.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/screen_reader/control_names.h"
@@ -17,9 +17,9 @@ namespace {
 
 const char ABOUT_TEXT_START[] = "Lettro\r\n\r\nWritten by the Lettro team\r\n\r\n2026\r\n\r\nVersion ";
 const int ABOUT_TILE_SLOT = 5; // "B" in letterOrder
-// At 96 dots an inch, scaled to the dialog's DPI as the board is.
-const int ABOUT_TILE_X = 130;
-const int ABOUT_TILE_Y = 10;
+// At 96 dots an inch; scaled across and down with the dialog, as the board is, so that the gap
+// to the text below grows with the text.
+const RECT ABOUT_TILE_PLACE = {130, 10, 130 + BASE_TILE_PIXELS, 10 + BASE_TILE_PIXELS};
 
 void showAboutText(HWND dialog)
 {
@@ -31,10 +31,10 @@ void showAboutText(HWND dialog)
 
 void paintAboutTile(HWND dialog)
 {
-    int dpi = windowDpi(dialog);
+    DialogScale scale = dialogScale(dialog);
+    RECT tile = squareCentredIn(scaledRect(scale, ABOUT_TILE_PLACE), scaledSquare(scale, BASE_TILE_PIXELS));
     HDC target = beginTilePaint(dialog);
-    drawTile(target, ABOUT_TILE_SLOT, scaledPixels(ABOUT_TILE_X, dpi), scaledPixels(ABOUT_TILE_Y, dpi),
-             scaledPixels(BASE_TILE_PIXELS, dpi));
+    drawTile(target, ABOUT_TILE_SLOT, tile.left, tile.top, tile.right - tile.left);
     endTilePaint(dialog);
 }
 
