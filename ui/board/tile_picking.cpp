@@ -40,6 +40,16 @@ void pickCell(int tile, PickSource source)
     }
 }
 
+void takeBackLastPick()
+{
+    int last = lastPickedTile();
+    if (last < 0) {
+        announce(NO_LETTER_PICKED);
+        return;
+    }
+    pickCell(last, PICKED_FROM_BOARD);
+}
+
 void pickTile(int x, int y)
 {
     int tile;

@@ -9,6 +9,10 @@ enum PickSource { PICKED_BY_CLICK, PICKED_FROM_BOARD };
 // word field; a picked tile takes its letter back when the word ends with it.
 void pickTile(int x, int y);
 
+// Backspace on the board: the tile picked last is taken back by the same rules ("No letter picked"
+// while none is).
+void takeBackLastPick();
+
 // `tile` picked or taken back by the same rules, told to screen readers with the word so far. A
 // click hands the focus to the word field; a pick from the board control or a screen reader
 // leaves it where it is.
