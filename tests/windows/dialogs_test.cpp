@@ -190,10 +190,17 @@ TEST(NameText, NameIsCutToThirtyBytesOnlyBetweenCharacters)
     EXPECT_EQ(wholeCharactersOf(std::string(31, '\xE9'), 30, 1252), std::string(30, '\xE9'));
 }
 
+// As Enter Name opens, the last focus a reader hears is its field's, whatever came before; after
+// OK, the board has the focus.
 TEST_F(Dialogs, EnterNameWithAnEmptyFieldStoresAnEmptyNameAndGivesTheBoardTheFocus)
 {
     open();
+    watchEvents(EVENT_OBJECT_FOCUS);
     finishGameScoringOne();
+    letAnnouncementsSettle();
+    std::vector<std::string> heard = watchedNames();
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back(), accessibleName(GetDlgItem(FindWindowA(nullptr, "Enter Name"), IDC_NAME_FIELD)));
     clickButton(FindWindowA(nullptr, "Enter Name"), IDC_NAME_OK);
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_BOARD));
     ASSERT_EQ(highScoreTable.highScoreCount, 1);
