@@ -133,13 +133,16 @@ press Tab
 wait_until 15 board_shown menu-deal "$BOARD" || fail "no new board on screen after Alt+F, N"
 press shift+Tab
 
-step "F2 deals a timed game, and the board's cells name the letters on screen in reading order"
+step "F2 deals a timed game, telling the word left over, and the board's cells name the letters on screen in reading order"
 activate_main_window
 # The board has had the focus since the box closed, its mark on a tile: Tab takes it on to the list,
 # so that the new board is read plain and the word field takes the focus.
 press Tab
+type_text leg
 press F2
-wait_for_text Lettro "$TIME_ANNOUNCER" "New game, 3 minutes"
+wait_for_text Lettro "$TIME_ANNOUNCER" "New game, 3 minutes. Your word so far: LEG."
+press Escape
+wait_for_text Lettro "$WORD_FIELD" ""
 wait_until 15 board_shown dealt "$BOARD" || fail "no new board on screen after F2"
 read_accessible Lettro
 expect_equal "$(board_from_cells)" "$BOARD" "the board read from its cells' names"
@@ -163,10 +166,14 @@ expect_equal "${announced[0]}" "$(board_reading "$BOARD")" "Ctrl+B"
 heard_names 8005 | grep -qx "${BOARD:0:1}, row 1, column 1" ||
     fail "no focus heard on the board's first cell: $(heard_names 8005 | paste -sd '|')"
 
-step "a pick dropped with Escape"
+step "a pick taken back with Backspace, picked again and dropped with Escape"
 press ctrl+n
 wait_for_text Lettro "$TIME_ANNOUNCER" "No letter picked"
 pick_with_keys "${tiles[0]}"
+wait_for_text Lettro "$WORD_FIELD" "${word:0:1}"
+press BackSpace
+wait_for_text Lettro "$ANNOUNCER" "took back ${word:0:1}: no word"
+press space
 wait_for_text Lettro "$WORD_FIELD" "${word:0:1}"
 press Escape
 wait_for_text Lettro "$WORD_FIELD" ""
@@ -194,13 +201,25 @@ read_accessible Lettro
 expect_equal "$(focused_cell)" 0 "the cell with the focus after Page Up"
 MARK=0
 
-step "Enter hands it in; a word typed on the board goes into the word field"
-press Return
+step "Enter held down hands it in once; a word typed on the board goes into the word field"
+xdotool keydown Return
+sleep 0.8
+xdotool keyup Return
 wait_for_text Lettro "$SCORE_DISPLAY" 1
+wait_for_text Lettro "$ANNOUNCER" "$word found, 1 word"
 type_text qzxv
 wait_for_text Lettro "$WORD_FIELD" qzxv
 press Return
 wait_for_text Lettro "$STATUS_LINE" "Invalid Word"
+
+step "a letter picked on the board, Shift+Tab twice into the word field: a letter typed extends it"
+press Tab Tab space
+wait_for_text Lettro "$WORD_FIELD" "${BOARD:0:1}"
+press shift+Tab shift+Tab
+type_text z
+wait_for_text Lettro "$WORD_FIELD" "${BOARD:0:1}z"
+press Escape
+wait_for_text Lettro "$WORD_FIELD" ""
 
 step "the time runs out; a word typed into the closing box leaves it open; Enter after a pause closes it"
 wait_for_window Congratulations 240
