@@ -49,6 +49,18 @@ bool scoreQualifies(int finishedScore)
     return false;
 }
 
+// Counted over the stored entries, sorted or not: a new entry stands above those it ties with.
+int placeForScore(int finishedScore)
+{
+    int place = 1;
+    for (int slot = 0; slot < highScoreTable.highScoreCount; ++slot) {
+        if (highScoreTable.highScoreScores[slot] > finishedScore) {
+            ++place;
+        }
+    }
+    return place;
+}
+
 bool insertIntoTableOnly(const char* name, int finishedScore)
 {
     if (highScoreTable.highScoreCount >= HIGH_SCORE_SLOTS) {

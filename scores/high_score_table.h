@@ -79,6 +79,9 @@ void refreshHighScoresFromFile();
 // Whether a finished game's score earns a place: some slot, stored or empty, holds a lower score.
 bool scoreQualifies(int finishedScore);
 
+// The place, from 1 for the best, that an entry of `finishedScore` takes when it is entered now.
+int placeForScore(int finishedScore);
+
 // Puts a score under `name` (its first 30 bytes) into the table in memory: added while the table
 // holds fewer than ten entries, otherwise in place of the lowest entry, which it must beat (of
 // equals, the older leaves). The table stays sorted, a new entry above those it ties with.

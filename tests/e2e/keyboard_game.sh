@@ -3,15 +3,17 @@
 # untimed game dealt with Shift+F2 and ended from the menu, its score kept out of the table; then
 # the names, F2, the board from its cells' names and from Ctrl+B, a word picked with the arrow keys
 # and Space, dropped with Escape, picked again and read around with Ctrl+N, the grid keys, a word
-# typed, the closing box and Enter Name answered with keys, High Scores by rank and Solutions'
-# tally and words. Each deal, each end and each reading key is read from the announcers as a screen
-# reader reads them, with real X keys for the Ctrl chords. (The Windows tests hear the events.)
+# typed, the closing box (its tally told, Ctrl+B read over it) and Enter Name (its field focused,
+# the score's place told) answered with keys, High Scores by rank and Solutions' tally and words.
+# Each deal, each end and each reading key is read from the announcers as a screen reader reads
+# them, with real X keys for the Ctrl chords. (The Windows tests hear the events.)
 set -eEu
 SCENARIO=keyboard-game
 # shellcheck source=lettro_session.sh
 . "$(dirname "$0")/lettro_session.sh"
 
 MARK=0
+NAME_ANNOUNCER=$(resource_id IDC_NAME_ANNOUNCER)
 
 time_is_counted() {
     read_window Lettro
@@ -100,7 +102,8 @@ press ctrl+t
 wait_for_text Lettro "$TIME_ANNOUNCER" "Untimed game, 1 word found"
 choose_from_file_menu e
 wait_for_window Congratulations 10
-wait_for_text Lettro "$TIME_ANNOUNCER" "Game ended"
+wait_for_text Lettro "$TIME_ANNOUNCER" \
+    "Game ended. You got 1 out of $SOLUTION_COUNT. Untimed games do not enter the high scores."
 read_window Congratulations
 expect_text 65535 " You got 1 out of $SOLUTION_COUNT\nUntimed games do not enter the high scores." "closing box"
 # The box takes no key in its first 1.5 s.
@@ -130,13 +133,16 @@ press Tab
 wait_until 15 board_shown menu-deal "$BOARD" || fail "no new board on screen after Alt+F, N"
 press shift+Tab
 
-step "F2 deals a timed game, and the board's cells name the letters on screen in reading order"
+step "F2 deals a timed game, telling the word left over, and the board's cells name the letters on screen in reading order"
 activate_main_window
 # The board has had the focus since the box closed, its mark on a tile: Tab takes it on to the list,
 # so that the new board is read plain and the word field takes the focus.
 press Tab
+type_text leg
 press F2
-wait_for_text Lettro "$TIME_ANNOUNCER" "New game, 3 minutes"
+wait_for_text Lettro "$TIME_ANNOUNCER" "New game, 3 minutes. Your word so far: LEG."
+press Escape
+wait_for_text Lettro "$WORD_FIELD" ""
 wait_until 15 board_shown dealt "$BOARD" || fail "no new board on screen after F2"
 read_accessible Lettro
 expect_equal "$(board_from_cells)" "$BOARD" "the board read from its cells' names"
@@ -157,14 +163,17 @@ expect_equal "${announced[0]}" "$(board_reading "$BOARD")" "Ctrl+B"
 [[ "${announced[1]}" =~ ^(2\ minutes|3\ minutes).*\ left,\ no\ words\ found$ ]] || fail "Ctrl+T told \"${announced[1]}\""
 # Unchanged unless a second ticked between the two presses: heard again either way.
 [[ "${announced[2]}" =~ \ left,\ no\ words\ found$ ]] || fail "the second Ctrl+T told \"${announced[2]}\""
-# (Wine hands another program the system's focus event for the board control after the cell's own.)
 heard_names 8005 | grep -qx "${BOARD:0:1}, row 1, column 1" ||
     fail "no focus heard on the board's first cell: $(heard_names 8005 | paste -sd '|')"
 
-step "a pick dropped with Escape"
+step "a pick taken back with Backspace, picked again and dropped with Escape"
 press ctrl+n
 wait_for_text Lettro "$TIME_ANNOUNCER" "No letter picked"
 pick_with_keys "${tiles[0]}"
+wait_for_text Lettro "$WORD_FIELD" "${word:0:1}"
+press BackSpace
+wait_for_text Lettro "$ANNOUNCER" "took back ${word:0:1}: no word"
+press space
 wait_for_text Lettro "$WORD_FIELD" "${word:0:1}"
 press Escape
 wait_for_text Lettro "$WORD_FIELD" ""
@@ -192,27 +201,55 @@ read_accessible Lettro
 expect_equal "$(focused_cell)" 0 "the cell with the focus after Page Up"
 MARK=0
 
-step "Enter hands it in; a word typed on the board goes into the word field"
-press Return
+step "Enter held down hands it in once; a word typed on the board goes into the word field"
+xdotool keydown Return
+sleep 0.8
+xdotool keyup Return
 wait_for_text Lettro "$SCORE_DISPLAY" 1
+wait_for_text Lettro "$ANNOUNCER" "$word found, 1 word"
 type_text qzxv
 wait_for_text Lettro "$WORD_FIELD" qzxv
 press Return
 wait_for_text Lettro "$STATUS_LINE" "Invalid Word"
 
+step "a letter picked on the board, Shift+Tab twice into the word field: a letter typed extends it"
+press Tab Tab space
+wait_for_text Lettro "$WORD_FIELD" "${BOARD:0:1}"
+press shift+Tab shift+Tab
+type_text z
+wait_for_text Lettro "$WORD_FIELD" "${BOARD:0:1}z"
+press Escape
+wait_for_text Lettro "$WORD_FIELD" ""
+
 step "the time runs out; a word typed into the closing box leaves it open; Enter after a pause closes it"
 wait_for_window Congratulations 240
-wait_for_text Lettro "$TIME_ANNOUNCER" "Time's up"
+wait_for_text Lettro "$TIME_ANNOUNCER" "Time's up. You got 1 out of $SOLUTION_COUNT."
 type_text cat
 press Return
 sleep 0.5
 window_exists Congratulations || fail "a word typed as the box appeared closed it"
+press ctrl+b
+wait_for_text Lettro "$TIME_ANNOUNCER" "$(board_reading "$BOARD")"
+window_exists Congratulations || fail "Ctrl+B closed the closing box"
 sleep 2
+start_listening 6
 press Return
 wait_for_name_entry
+wait_for_text "Enter Name" "$NAME_ANNOUNCER" "You got 1: place 1. Type your name."
+expect_equal "$(probe focus "Enter Name")" "focus	$NAME_FIELD	Enter Name" "where the focus is as Enter Name opens"
+stop_listening
+expect_equal "$(heard_names 8005 | tail -n 1)" "Your name" \
+    "the last focus heard as Enter Name opens: $(heard_names 8005 | paste -sd '|')"
 type_text Kay
+start_listening 4
 press Return
 wait_for_window_gone "Enter Name" 10
+wait_for_text Lettro "$TIME_ANNOUNCER" "Saved in place 1"
+expect_equal "$(probe focus Lettro)" "focus	$BOARD_CONTROL	Lettro" "where the focus is once the name is entered"
+stop_listening
+if heard_names 8005 | grep -qx Lettro; then
+    fail "the focus was heard on the bare main window: $(heard_names 8005 | paste -sd '|')"
+fi
 score_line Kay 1 >"$E2E_OUT/expected-high-scores"
 expect_same_bytes "$GAME_FOLDER/High Scores.dat" "$E2E_OUT/expected-high-scores" "High Scores.dat"
 

@@ -10,10 +10,14 @@
 //   window_probe accessible TITLE         what a screen reader reads of the window's controls: each
 //                                         one's id, role and name; the cells of a table, each with
 //                                         its name and state
+//   window_probe focus TITLE              where the keyboard focus is in the thread of the window
+//                                         titled TITLE, as a screen reader asks for it: the focused
+//                                         window's control id and the title of its top-level window
 //   window_probe listen SECONDS           what a screen reader hears from other programs for that
 //                                         long: "listening" once the hook is set, then a line an
-//                                         event (focus, selection, live region): its code in
-//                                         hexadecimal and the name of the object that raised it
+//                                         event (focus, selection, live region), in the order they
+//                                         were raised: its code in hexadecimal and the name of the
+//                                         object that raised it, read once the event is in
 //
 // Lines are tab-separated; texts are printed as they are, spaces included.
 #include <fcntl.h>
@@ -394,6 +398,21 @@ int listAccessible(const char* title)
     return 0;
 }
 
+int printFocus(const char* title)
+{
+    HWND window = FindWindowA(nullptr, title);
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    if (window == nullptr || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread)) {
+        std::fprintf(stderr, "window_probe: no window titled \"%s\" or no thread to ask\n", title);
+        return 1;
+    }
+    HWND focus = thread.hwndFocus;
+    std::printf("focus\t%d\t%s\n", focus != nullptr ? GetDlgCtrlID(focus) : 0,
+                focus != nullptr ? windowText(GetAncestor(focus, GA_ROOT)).c_str() : "");
+    return 0;
+}
+
 // ----- What a screen reader hears (WinEvents, out of context) -----------------------------------
 
 bool isHeard(DWORD event)
@@ -402,29 +421,45 @@ bool isHeard(DWORD event)
            event == EVENT_OBJECT_LIVEREGIONCHANGED;
 }
 
-// The name is read as the event is taken, as a reader does.
-void CALLBACK printEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
+struct HeardEvent {
+    DWORD event;
+    HWND window;
+    LONG object;
+    LONG child;
+};
+
+std::vector<HeardEvent> heard;
+
+// Only noted here: naming an object asks the game's process, and while the probe waits for that
+// answer the next event's callback runs inside the wait, so events named in their callbacks come
+// out last first. A screen reader likewise queues events and reads them after the callback, in
+// the order they were raised.
+void CALLBACK noteEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
 {
-    if (!isHeard(event)) {
-        return;
+    if (isHeard(event)) {
+        heard.push_back(HeardEvent{event, window, object, child});
     }
+}
+
+void printEvent(const HeardEvent& taken)
+{
     IAccessible* source = nullptr;
     VARIANT named;
     VariantInit(&named);
     std::string name;
-    if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object), static_cast<DWORD>(child), &source,
-                                            &named)) &&
+    if (SUCCEEDED(AccessibleObjectFromEvent(taken.window, static_cast<DWORD>(taken.object),
+                                            static_cast<DWORD>(taken.child), &source, &named)) &&
         source != nullptr) {
         name = nameOf(source, named);
         source->Release();
     }
-    std::printf("event\t%lx\t%s\n", event, name.c_str());
+    std::printf("event\t%lx\t%s\n", taken.event, name.c_str());
     std::fflush(stdout);
 }
 
 int listen(int seconds)
 {
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, printEvent, 0, 0,
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, noteEvent, 0, 0,
                                          WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
     if (hook == nullptr) {
         std::fprintf(stderr, "window_probe: no event hook\n");
@@ -433,11 +468,17 @@ int listen(int seconds)
     std::printf("listening\n");
     std::fflush(stdout);
     DWORD start = GetTickCount();
+    std::size_t printed = 0;
     while (GetTickCount() - start < static_cast<DWORD>(seconds) * 1000) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             DispatchMessageA(&message);
+        }
+        // By index: events that come in while one is named are added behind it.
+        while (printed < heard.size()) {
+            HeardEvent next = heard[printed++];
+            printEvent(next);
         }
     }
     UnhookWinEvent(hook);
@@ -447,7 +488,7 @@ int listen(int seconds)
 int usage()
 {
     std::fprintf(stderr, "usage: window_probe windows | controls TITLE | board SHOT.ppm X Y TILE-FOLDER SIDE | "
-                         "accessible TITLE | listen SECONDS\n");
+                         "accessible TITLE | focus TITLE | listen SECONDS\n");
     return 2;
 }
 
@@ -470,6 +511,9 @@ int main(int argc, char** argv)
     CoInitialize(nullptr);
     if (command == "accessible" && argc == 3) {
         return listAccessible(argv[2]);
+    }
+    if (command == "focus" && argc == 3) {
+        return printFocus(argv[2]);
     }
     if (command == "listen" && argc == 3) {
         return listen(std::atoi(argv[2]));

@@ -77,6 +77,7 @@ TEST_F(HighScoreRules, PartTableKeepsEveryEntryAndStaysSorted)
 TEST_F(HighScoreRules, UnsortedPartTableIsSortedByTheEntry)
 {
     useTable({60, 40, 50});
+    EXPECT_EQ(placeForScore(45), 3) << "below the 60 and the 50, in an unsorted table";
     EXPECT_TRUE(enterHighScore("new", 45));
     EXPECT_EQ(tableText(), "s40:40 new:45 s50:50 s60:60");
 }
@@ -85,6 +86,7 @@ TEST_F(HighScoreRules, NinthAndTenthEntriesFillTheTable)
 {
     useTable({1, 2, 3, 4, 5, 6, 7, 8, 9});
     EXPECT_TRUE(enterHighScore("tenth", 4));
+    EXPECT_EQ(placeForScore(4), 6) << "a new 4 stands above the 4s it ties with";
     EXPECT_EQ(highScoreTable.highScoreCount, 10);
     EXPECT_EQ(tableText(), "s1:1 s2:2 s3:3 s4:4 tenth:4 s5:5 s6:6 s7:7 s8:8 s9:9");
 }

@@ -14,6 +14,7 @@
 #include "ui/board/tile_picking.h"
 #include "ui/common/window_colours.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/spoken_texts.h"
 #include "windows_test_support.h"
 
 namespace {
@@ -287,6 +288,17 @@ TEST_F(Board, TabGoesRoundTheWordFieldSubmitTheBoardAndTheList)
     }
     pressKey(VK_TAB, true);
     EXPECT_EQ(GetFocus(), control(IDC_FOUND_WORDS)) << "Shift+Tab goes back";
+    // A word picked on the board, then Shift+Tab into the word field: a letter typed extends it.
+    for (bool shift : {true, false}) {
+        SetFocus(control(IDC_BOARD));
+        pressKey(shift ? VK_HOME : VK_RIGHT);
+        pressKey(VK_SPACE);
+        pressKey(VK_TAB, shift);
+        pressKey(VK_TAB, shift);
+        ASSERT_EQ(GetFocus(), control(IDC_WORD_FIELD));
+        typeKeys("x");
+    }
+    EXPECT_EQ(field(), "AxBx") << "Shift+Tab and Tab into the field put the caret after the word";
 }
 
 TEST_F(Board, SpaceAndTheArrowsPickFromTheBoardWithoutWrappingAndEnterHandsTheWordIn)
@@ -304,9 +316,24 @@ TEST_F(Board, SpaceAndTheArrowsPickFromTheBoardWithoutWrappingAndEnterHandsTheWo
     pressKey(VK_LEFT);
     pressKey(VK_SPACE);
     EXPECT_EQ(field(), "A") << "no wrapping: the mark stayed on the E, whose pick is taken back";
-    pressKey(VK_RETURN);
-    EXPECT_EQ(gameState.enteredCount, 1) << "Enter hands the word in";
-    EXPECT_EQ(field(), "");
+    pressKey(VK_RIGHT);
+    pressKey(VK_SPACE);
+    pressKey(VK_BACK);
+    EXPECT_EQ(field(), "A") << "Backspace takes back the last letter picked";
+    EXPECT_EQ(accessibleName(control(IDC_ANNOUNCER)), pickAnnouncement('F', false, true, "A"));
+    // Held down on the board, then in the word field, Enter hands each word in once.
+    for (int id : {IDC_BOARD, IDC_WORD_FIELD}) {
+        watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
+        PostMessageA(control(id), WM_KEYDOWN, VK_RETURN, 1);
+        for (int repeat = 0; repeat < 5; ++repeat) {
+            PostMessageA(control(id), WM_KEYDOWN, VK_RETURN, 0x40000001);
+        }
+        pumpMessages();
+        EXPECT_EQ(watchedEvents().size(), 1u) << "one verdict: handed in once from control " << id;
+        typeInto(control(IDC_WORD_FIELD), "q");
+    }
+    EXPECT_EQ(gameState.enteredCount, 2);
+    EXPECT_EQ(field(), "q");
     EXPECT_EQ(GetFocus(), control(IDC_BOARD));
 }
 
@@ -781,7 +808,8 @@ TEST_F(Board, ReadingKeysReadTheBoardAndTheLettersNextToTheLastPickOnTheTimeAnno
     pressKey(VK_SPACE);
     watchEvents(EVENT_OBJECT_LIVEREGIONCHANGED);
     pressKeyWith(VK_CONTROL, 'N', 1);
-    EXPECT_EQ(watchedNames(), std::vector<std::string>{"Next to F: A row 1 column 1, B row 1 column 2, C row 1 column 3, "
+    EXPECT_EQ(watchedNames(), std::vector<std::string>{"Next to F: A row 1 column 1, in your word, B row 1 column 2, "
+                                                       "C row 1 column 3, "
                                                        "E row 2 column 1, G row 2 column 3, I row 3 column 1, "
                                                        "J row 3 column 2, K row 3 column 3"})
         << "once per press";
@@ -791,7 +819,8 @@ TEST_F(Board, ReadingKeysReadTheBoardAndTheLettersNextToTheLastPickOnTheTimeAnno
     pressKey(VK_SPACE);
     pressKeyWith(VK_CONTROL, 'N');
     EXPECT_EQ(accessibleName(control(IDC_TIME_ANNOUNCER)),
-              "Next to B: A row 1 column 1, C row 1 column 3, E row 2 column 1, F row 2 column 2, G row 2 column 3")
+              "Next to B: A row 1 column 1, in your word, C row 1 column 3, E row 2 column 1, F row 2 column 2, "
+              "in your word, G row 2 column 3")
         << "B is the last letter picked now";
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "engine/deal.h"
@@ -145,12 +146,13 @@ TEST_F(Dialogs, EmptyHighScoresOpensOnOkAndSaysSo)
     EXPECT_EQ(GetFocus(), GetDlgItem(scores, IDOK)) << "no empty row is a Tab stop";
 }
 
-TEST_F(Dialogs, HighScoresClosesOnWmCloseButNotOnEscape)
+TEST_F(Dialogs, HighScoresClosesOnEscapeAndOnWmClose)
 {
     open();
     HWND scores = openChild(IDM_HIGH_SCORES, "High Scores");
     SendMessageA(scores, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(IsWindow(scores));
+    EXPECT_FALSE(IsWindow(scores));
+    scores = openChild(IDM_HIGH_SCORES, "High Scores");
     SendMessageA(scores, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(scores));
     EXPECT_TRUE(IsWindowEnabled(dialog));
@@ -188,32 +190,46 @@ TEST(NameText, NameIsCutToThirtyBytesOnlyBetweenCharacters)
     EXPECT_EQ(wholeCharactersOf(std::string(31, '\xE9'), 30, 1252), std::string(30, '\xE9'));
 }
 
-TEST_F(Dialogs, EnterNameWithAnEmptyFieldStoresAnEmptyName)
+// As Enter Name opens, the last focus a reader hears is its field's, whatever came before; after
+// OK, the board has the focus.
+TEST_F(Dialogs, EnterNameWithAnEmptyFieldStoresAnEmptyNameAndGivesTheBoardTheFocus)
 {
     open();
+    watchEvents(EVENT_OBJECT_FOCUS);
     finishGameScoringOne();
+    letAnnouncementsSettle();
+    std::vector<std::string> heard = watchedNames();
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back(), accessibleName(GetDlgItem(FindWindowA(nullptr, "Enter Name"), IDC_NAME_FIELD)));
     clickButton(FindWindowA(nullptr, "Enter Name"), IDC_NAME_OK);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_BOARD));
     ASSERT_EQ(highScoreTable.highScoreCount, 1);
     EXPECT_EQ(std::string(highScoreTable.highScoreNames[0], 30), std::string(30, '\0'));
     EXPECT_EQ(highScoreTable.highScoreScores[0], 1);
 }
 
+// The name entered, the focus goes back to High Scores, still open; closed too, to the main
+// window's control the player left for it.
 TEST_F(Dialogs, GameEndingWhileHighScoresIsOpenOpensEnterNameBesideIt)
 {
     open();
+    HWND playerWasOn = GetDlgItem(dialog, IDC_FOUND_WORDS);
+    SetFocus(playerWasOn);
     HWND scores = openChild(IDM_HIGH_SCORES, "High Scores");
     finishGameScoringOne();
     HWND enterName = FindWindowA(nullptr, "Enter Name");
     ASSERT_NE(enterName, nullptr);
     EXPECT_TRUE(IsWindow(scores));
-    clickButton(scores, IDOK);
-    EXPECT_TRUE(IsWindowEnabled(dialog)) << "closing either dialog gives the main window its input back";
     SetDlgItemTextA(enterName, IDC_NAME_FIELD, "Zed");
     clickButton(enterName, IDC_NAME_OK);
     EXPECT_STREQ(highScoreTable.highScoreNames[0], "Zed");
+    EXPECT_TRUE(IsWindowEnabled(dialog)) << "closing either dialog gives the main window its input back";
+    EXPECT_EQ(GetAncestor(GetFocus(), GA_ROOT), scores) << "the focus is in the dialog still open";
+    clickButton(scores, IDOK);
+    EXPECT_EQ(GetFocus(), playerWasOn) << "back where the player was before High Scores";
 }
 
-TEST_F(Dialogs, KeyboardMovesTheFocusAndEnterPressesOkInEveryChildDialog)
+TEST_F(Dialogs, KeyboardMovesTheFocusAndEnterOrEscapeClosesEveryChildDialogButEnterName)
 {
     open(scoreLine("Ann", 30) + scoreLine("Bob", 20));
     HWND scores = openChild(IDM_HIGH_SCORES, "High Scores");
@@ -231,16 +247,18 @@ TEST_F(Dialogs, KeyboardMovesTheFocusAndEnterPressesOkInEveryChildDialog)
     EXPECT_EQ(GetFocus(), GetDlgItem(scores, IDOK)) << "Shift+Tab: from Place 1 back to OK";
     pressKey(VK_TAB, true);
     EXPECT_EQ(GetFocus(), GetDlgItem(scores, IDC_SCORE_VALUE_FIRST)) << "Shift+Tab: from OK to the last entry";
-    for (const char* caption : {"High Scores", "About"}) {
-        HWND child = FindWindowA(nullptr, caption);
-        if (child == nullptr) {
-            child = openChild(IDM_ABOUT, caption);
+    pressKey(VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(scores)) << "Escape closes High Scores";
+    SetFocus(GetDlgItem(dialog, IDC_FOUND_WORDS));
+    const std::pair<int, const char*> children[] = {{IDM_HIGH_SCORES, "High Scores"}, {IDM_ABOUT, "About"}};
+    for (const auto& [command, caption] : children) {
+        for (WPARAM closing : {VK_ESCAPE, VK_RETURN}) {
+            HWND child = openChild(command, caption);
+            pressKey(closing);
+            EXPECT_FALSE(IsWindow(child)) << "command " << command << ", key " << closing << ": closed as OK closes it";
+            EXPECT_TRUE(IsWindowEnabled(dialog));
+            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_FOUND_WORDS)) << "back where the player was";
         }
-        pressKey(VK_ESCAPE);
-        EXPECT_TRUE(IsWindow(child)) << caption << ": Escape does nothing";
-        pressKey(VK_RETURN);
-        EXPECT_FALSE(IsWindow(child)) << caption << ": Enter presses OK";
-        EXPECT_TRUE(IsWindowEnabled(dialog));
     }
     finishGameScoringOne();
     HWND enterName = FindWindowA(nullptr, "Enter Name");
@@ -346,6 +364,7 @@ TEST_F(Dialogs, SolutionsOpensBesideTheBoardAndMarksTheSelectedWordUntilClosedOr
     answerNextMessageBox();
     runOutTheClock();
     clickButton(FindWindowA(nullptr, "Enter Name"), IDC_NAME_OK);
+    letAnnouncementsSettle();
     watchEvents(EVENT_OBJECT_FOCUS, EVENT_OBJECT_LIVEREGIONCHANGED);
     HWND solutions = openSolutionsBesideBoard();
     HWND list = GetDlgItem(solutions, IDC_SOLUTIONS_LIST);

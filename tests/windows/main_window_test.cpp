@@ -18,6 +18,7 @@
 #include "ui/resources/resource_ids.h"
 #include "ui/screen_reader/announcements.h"
 #include "ui/screen_reader/annotations.h"
+#include "ui/screen_reader/spoken_texts.h"
 #include "windows_test_support.h"
 
 namespace {
@@ -310,7 +311,8 @@ TEST_F(MainWindow, TheTimeKeyTellsTheTimeLeftAndTheWordsFound)
 }
 
 // The last focus event comes before the deal's announcement: a reader cuts off what it was told
-// just before the focus moved.
+// just before the focus moved. A word left in the field is told with the deal; each end is told
+// with the closing box's tally, and the reading keys read on while the box stands.
 TEST_F(MainWindow, EveryDealAndEveryEndIsAnnouncedOnTheTimeAnnouncer)
 {
     std::vector<std::string> heard;
@@ -325,17 +327,32 @@ TEST_F(MainWindow, EveryDealAndEveryEndIsAnnouncedOnTheTimeAnnouncer)
     EXPECT_LT(announced - events.rbegin(), lastFocus - events.rbegin()) << "announced after the focus moved";
     heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
     HWND firstAnnouncer = control(IDC_TIME_ANNOUNCER);
+    typeInto(control(IDC_WORD_FIELD), "leg");
     command(IDM_NEW_UNTIMED_GAME);
     heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
     EXPECT_NE(control(IDC_TIME_ANNOUNCER), firstAnnouncer) << "the next text comes from the other announcer";
+    EXPECT_NE(heard.back().find("LEG"), std::string::npos) << "the word left in the field";
     answerNextMessageBox();
     command(IDM_END_GAME);
     heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
+    std::string untimedBox = lastAnsweredBox().text;
     dealAndRunToTheLastSecond();
-    answerNextMessageBox(IDOK, [this, &heard] { heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER))); });
+    bool boxStood = false;
+    answerNextMessageBox(IDOK, [this, &heard, &boxStood] {
+        heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
+        pressKeyWith(VK_CONTROL, 'B');
+        heard.push_back(accessibleName(control(IDC_TIME_ANNOUNCER)));
+        boxStood = FindWindowA(nullptr, CLOSING_TITLE) != nullptr;
+    });
     tick(1);
-    EXPECT_EQ(heard, (std::vector<std::string>{"New game, 3 minutes", "New untimed game", "Game ended", "Time's up"}))
-        << "the last one while the closing box is on screen";
+    EXPECT_EQ(heard, (std::vector<std::string>{"New game, 3 minutes",
+                                               dealAnnouncement(false, GAME_SECONDS, "leg"),
+                                               gameEndAnnouncement(true, untimedBox),
+                                               gameEndAnnouncement(false, lastAnsweredBox().text),
+                                               boardReading(std::string(gameState.tileLetters, TILE_COUNT))}))
+        << "the last two while the closing box is on screen";
+    EXPECT_EQ(heard[3], std::string(TIMES_UP) + "." + lastAnsweredBox().text + ".") << "the box's own words";
+    EXPECT_TRUE(boxStood) << "Ctrl+B on the closing box leaves it open";
     EXPECT_EQ(accessibleName(control(IDC_ANNOUNCER)), "") << "nothing of these on the verdict announcer";
 }
 
@@ -376,15 +393,31 @@ TEST_F(MainWindow, AnnouncementsAreHeardEvenWhenRepeatedAndAreEmptiedAfterAFewSe
     EXPECT_EQ(watchedNames(), std::vector<std::string>{}) << "the emptying is not announced";
 }
 
-// A game dealt while the closing box stood is played on once the name is entered.
+// A game dealt while the closing box stood is played on once the name is entered. A reader's last
+// focus event as Enter Name opens is its field's, and it hears the score and its place, then where
+// the entry went; the focus never rests on the bare main window.
 TEST_F(MainWindow, QualifyingGameAsksForANameAndEntersTheFinishedScore)
 {
+    watchEvents(EVENT_OBJECT_FOCUS);
     finishGameScoringOne([this] { SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0); });
     HWND enterName = FindWindowA(nullptr, "Enter Name");
     ASSERT_NE(enterName, nullptr);
+    letAnnouncementsSettle();
     EXPECT_FALSE(IsWindowEnabled(dialog)) << "the main window waits for the name";
+    EXPECT_EQ(GetFocus(), GetDlgItem(enterName, IDC_NAME_FIELD));
+    std::vector<std::string> focused = watchedNames();
+    EXPECT_EQ(focused.empty() ? "" : focused.back(), accessibleName(GetDlgItem(enterName, IDC_NAME_FIELD)));
+    EXPECT_EQ(accessibleName(GetDlgItem(enterName, IDC_NAME_ANNOUNCER)), nameEntryPrompt(1, 1));
+    SetActiveWindow(dialog);
+    pumpMessages();
+    EXPECT_EQ(GetFocus(), GetDlgItem(enterName, IDC_NAME_FIELD)) << "the disabled main window hands the focus back";
+    watchEvents(EVENT_OBJECT_FOCUS);
     typeInto(GetDlgItem(enterName, IDC_NAME_FIELD), "Zoe");
     clickButton(enterName, IDC_NAME_OK);
+    letAnnouncementsSettle();
+    focused = watchedNames();
+    EXPECT_EQ(std::count(focused.begin(), focused.end(), accessibleName(dialog)), 0) << "no focus on the bare window";
+    EXPECT_EQ(accessibleName(control(IDC_TIME_ANNOUNCER)), savedInPlace(1));
     EXPECT_TRUE(IsWindowEnabled(dialog));
     EXPECT_FALSE(IsWindow(enterName));
     ASSERT_EQ(highScoreTable.highScoreCount, 1);

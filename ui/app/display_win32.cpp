@@ -96,7 +96,7 @@ void showClosingMessage(const char* text, int finishedScore, bool offerScore)
     std::size_t held = offerScore ? holdFinishedScore(finishedScore) : 0;
     unsigned dealsWhenShown = dealCount;
     int guard = guardClosingBox();
-    announceGameEnd();
+    announceGameEnd(text);
     MessageBoxA(nullptr, text, CLOSING_TITLE, MB_OK);
     announceWhatIsHeld();
     endClosingBoxGuard(guard);

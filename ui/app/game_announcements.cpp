@@ -1,10 +1,12 @@
 // Each deal and each game's end, told to screen readers: a stray F2 drops a game, and the closing
-// box is not read by every reader, so neither may pass unheard.
+// box is not read by every reader (under Wine it raises no focus event), so neither may pass
+// unheard, and the end tells the tally.
 #include "ui/app/game_announcements.h"
 
 #include "engine/game_life.h"
 #include "engine/game_state.h"
 #include "ui/common/ui_state.h"
+#include "ui/common/word_field.h"
 #include "ui/resources/resource_ids.h"
 #include "ui/screen_reader/announcements.h"
 #include "ui/screen_reader/spoken_texts.h"
@@ -19,7 +21,7 @@ bool endingByPlayer = false;
 void announceDeal()
 {
     if (gameState.gameKind != NO_GAME) {
-        announceOnTimeAnnouncer(dealAnnouncement(gameState.gameKind == TIMED_GAME, GAME_SECONDS));
+        announceOnTimeAnnouncer(dealAnnouncement(gameState.gameKind == TIMED_GAME, GAME_SECONDS, wordFieldText()));
     }
 }
 
@@ -30,7 +32,7 @@ void endGameByPlayer()
     endingByPlayer = false;
 }
 
-void announceGameEnd()
+void announceGameEnd(const char* closingText)
 {
-    announceOnceSettled(mainWindow, IDC_TIME_ANNOUNCER, endingByPlayer ? GAME_ENDED : TIMES_UP);
+    announceOnceSettled(mainWindow, IDC_TIME_ANNOUNCER, gameEndAnnouncement(endingByPlayer, closingText));
 }

@@ -20,7 +20,7 @@ bool isRepeat(const MSG* message)
 }
 
 
-// Ctrl+T, in the main window and in its child dialogs, once per press.
+// Ctrl+T, once per press.
 bool takeTimeKey(const MSG* message)
 {
     if (message->message != WM_KEYDOWN || message->wParam != 'T' || !isKeyHeld(VK_CONTROL) || isKeyHeld(VK_MENU)) {
@@ -72,9 +72,13 @@ UINT dealingCommand()
     return isKeyHeld(VK_SHIFT) ? IDM_NEW_UNTIMED_GAME : IDM_NEW_GAME;
 }
 
-// Posted, so that the deal runs from the main window's own loop rather than inside the hook.
+// Posted, so that the deal runs from the main window's own loop rather than inside the hook. A held
+// Enter hands the word in once: its repeats go no further than here.
 bool takeMainWindowKey(MSG* message)
 {
+    if (message->message == WM_KEYDOWN && message->wParam == VK_RETURN) {
+        return isRepeat(message);
+    }
     if (message->message == WM_KEYDOWN && message->wParam == VK_F2) {
         UINT deal = isRepeat(message) ? 0 : dealingCommand();
         if (deal != 0) {
@@ -97,13 +101,18 @@ bool menuLoopRuns()
     return GetGUIThreadInfo(GetCurrentThreadId(), &thread) && (thread.flags & GUI_INMENUMODE) != 0;
 }
 
-// Looks at a key message as the hook takes it from the queue; may send it to another window. True
-// when the key has been used up and must go no further.
+// Ctrl+T, Ctrl+B and Ctrl+N read aloud in the main window, its dialogs and the closing box, whose
+// guard never sees them: they neither close the box nor hold its closing keys back.
+bool takeReadingAloudKey(const MSG* message)
+{
+    return (isInMainWindowOrItsDialogs(message->hwnd) || isClosingBox(message->hwnd)) &&
+           (takeTimeKey(message) || takeReadingKey(message));
+}
+
+// Looks at a key message as the hook takes it from the queue, after the guards; may send it to
+// another window. True when the key has been used up and must go no further.
 bool takeGameKey(MSG* message)
 {
-    if (isInMainWindowOrItsDialogs(message->hwnd) && (takeTimeKey(message) || takeReadingKey(message))) {
-        return true;
-    }
     return isInMainWindow(message->hwnd) && takeMainWindowKey(message);
 }
 
@@ -115,8 +124,9 @@ LRESULT CALLBACK keyHookProc(int code, WPARAM removal, LPARAM message)
     MSG* taken = reinterpret_cast<MSG*>(message);
     if (code == HC_ACTION && removal == PM_REMOVE && taken->message >= WM_KEYFIRST && taken->message <= WM_KEYLAST) {
         HWND child = openChildDialogOf(taken->hwnd);
-        if (isDroppedByKeyGuard(taken) ||
-            (!menuLoopRuns() && (takeGameKey(taken) || (child != nullptr && IsDialogMessageA(child, taken))))) {
+        bool menu = menuLoopRuns();
+        if ((!menu && takeReadingAloudKey(taken)) || isDroppedByKeyGuard(taken) ||
+            (!menu && (takeGameKey(taken) || (child != nullptr && IsDialogMessageA(child, taken))))) {
             taken->message = WM_NULL;
         }
     }

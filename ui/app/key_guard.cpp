@@ -190,6 +190,14 @@ void guardNameEntry(HWND dialog)
     }
 }
 
+bool isClosingBox(HWND window)
+{
+    HWND root = window != nullptr ? GetAncestor(window, GA_ROOT) : nullptr;
+    return root != nullptr && std::any_of(guards.begin(), guards.end(), [root](const KeyGuard& guard) {
+               return guard.closingBox && guard.window == root;
+           });
+}
+
 bool isDroppedByKeyGuard(const MSG* message)
 {
     forgetClosedNameDialogs();

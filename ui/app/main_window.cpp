@@ -19,6 +19,7 @@
 #include "ui/board/tile_tracing.h"
 #include "ui/common/ui_state.h"
 #include "ui/common/window_colours.h"
+#include "ui/common/word_field.h"
 #include "ui/dialogs/about_box.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/dialogs/help_document.h"
@@ -37,6 +38,9 @@ const char START_STATUS_TEXT[] = " ";
 const UINT WM_REPORT_WORD_LIST = WM_APP + 1;
 // Posted on a change of DPI: handled once the dialog manager has laid the controls out again.
 const UINT WM_FIT_BOARD = WM_APP + 2;
+// Posted when the main window is activated while a child dialog keeps it disabled: handled once the
+// activation is over.
+const UINT WM_RETURN_FOCUS = WM_APP + 3;
 
 void setIcons(HWND hwnd)
 {
@@ -58,6 +62,7 @@ void initialiseMainWindow(HWND hwnd, HWND timeDisplay, HWND wordField)
     placeBoardControl();
     letFingersTrace();
     gameState.boardDealt = false;
+    keepCaretAtEndOnFocus(wordField);
     EnableWindow(wordField, FALSE);
     EnableWindow(GetDlgItem(hwnd, IDC_SUBMIT), FALSE);
     SendDlgItemMessageA(hwnd, IDC_WORD_FIELD, EM_SETSEL, static_cast<WPARAM>(-1), -1);
@@ -173,6 +178,18 @@ void submitOnDoubleClick(HWND wordField, LPARAM lParam)
     }
 }
 
+// The focus never stays on the bare window, where a reader finds nothing to read and keys do
+// nothing: while a child dialog is open it goes back there, otherwise the dialog manager puts it
+// on the control that last had it, or on the first Tab stop.
+INT_PTR keepFocusOnAControl(HWND hwnd)
+{
+    if (!IsWindowEnabled(hwnd) && anyChildDialogOpen()) {
+        PostMessageA(hwnd, WM_RETURN_FOCUS, 0, 0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
 void followSystemColours(HWND hwnd)
 {
     readContrastSetting();
@@ -190,6 +207,15 @@ INT_PTR CALLBACK mainDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     statusLine = GetDlgItem(hwnd, IDC_STATUS_LINE);
     switch (message) {
     case WM_SETFOCUS:
+        return keepFocusOnAControl(hwnd);
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            keepFocusOnAControl(hwnd);
+        }
+        return FALSE;
+    case WM_RETURN_FOCUS:
+        returnFocusToOpenDialog();
+        return TRUE;
     case WM_SETTEXT:
         return TRUE;
     case WM_PAINT:

@@ -17,16 +17,16 @@ namespace {
 const WPARAM READ_BOARD_KEY = 'B';
 const WPARAM READ_NEIGHBOURS_KEY = 'N';
 
-// The tiles around `tile` in reading order.
-std::vector<PlacedLetter> lettersAround(int tile)
+// The tiles around `tile` in reading order, and whether each is picked in the word.
+void lettersAround(int tile, std::vector<PlacedLetter>& around, std::vector<bool>& inWord)
 {
-    std::vector<PlacedLetter> around;
     for (int place = 0; place < TILE_COUNT; ++place) {
-        if (areNeighbours(tileAtReadingPlace(place), tile)) {
-            around.push_back(placedLetterOf(tileAtReadingPlace(place)));
+        int neighbour = tileAtReadingPlace(place);
+        if (areNeighbours(neighbour, tile)) {
+            around.push_back(placedLetterOf(neighbour));
+            inWord.push_back(pickedPlace(neighbour) != 0);
         }
     }
-    return around;
 }
 
 } // namespace
@@ -47,7 +47,10 @@ void readNeighboursAloud()
         announceOnTimeAnnouncer(NO_LETTER_PICKED);
         return;
     }
-    announceOnTimeAnnouncer(neighboursReading(gameState.board[last], lettersAround(last)));
+    std::vector<PlacedLetter> around;
+    std::vector<bool> inWord;
+    lettersAround(last, around, inWord);
+    announceOnTimeAnnouncer(neighboursReading(gameState.board[last], around, inWord));
 }
 
 bool takeReadingKey(const MSG* message)

@@ -1,5 +1,6 @@
-// The keys that read the game aloud, on the time announcer, in the main window and its child
-// dialogs: Ctrl+B reads the board row by row, Ctrl+N the letters next to the last letter picked.
+// The keys that read the game aloud, on the time announcer, in the main window, its child dialogs
+// and the closing box: Ctrl+B reads the board row by row, Ctrl+N the letters next to the last
+// letter picked.
 #pragma once
 
 #include <windows.h>
@@ -12,5 +13,5 @@ bool takeReadingKey(const MSG* message);
 // "Row 1: A P O U. Row 2: …", or "No game running" before the first deal.
 void readBoardAloud();
 
-// "Next to T: A row 1 column 2, …", or "No letter picked".
+// "Next to T: A row 1 column 2, O row 2 column 1, in your word, …", or "No letter picked".
 void readNeighboursAloud();

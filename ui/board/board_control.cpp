@@ -35,7 +35,8 @@ bool takeGridKey(WPARAM key)
     return true;
 }
 
-// Space picks once per press: a held key's repeats would pick, take back and pick again.
+// Space picks once per press: a held key's repeats would pick, take back and pick again. Backspace
+// takes back the last letter picked, once per press, as Space on its tile would.
 void takeKey(WPARAM key, LPARAM flags)
 {
     if (takeGridKey(key)) {
@@ -57,6 +58,11 @@ void takeKey(WPARAM key, LPARAM flags)
     case VK_SPACE:
         if (!isKeyRepeat(flags)) {
             pickCell(boardView.focusTile, PICKED_FROM_BOARD);
+        }
+        break;
+    case VK_BACK:
+        if (!isKeyRepeat(flags)) {
+            takeBackLastPick();
         }
         break;
     default:

@@ -38,3 +38,13 @@ void pickCell(int tile, PickSource source)
         SetFocus(GetDlgItem(mainWindow, IDC_WORD_FIELD));
     }
 }
+
+void takeBackLastPick()
+{
+    int last = lastPickedTile();
+    if (last < 0) {
+        announce(NO_LETTER_PICKED);
+        return;
+    }
+    pickCell(last, PICKED_FROM_BOARD);
+}

@@ -5,6 +5,10 @@
 
 enum PickSource { PICKED_BY_CLICK, PICKED_FROM_BOARD };
 
+// Backspace on the board: the tile picked last is taken back by the same rules ("No letter picked"
+// while none is).
+void takeBackLastPick();
+
 // `tile` picked or taken back: an unpicked tile appends its letter to the word field; a picked
 // tile takes its letter back when the word ends with it. Told to screen readers with the word so
 // far. A click (or a slide, ui/board/tile_tracing.h) hands the focus to the word field; a pick

@@ -1,10 +1,41 @@
-// Reading and writing the word field of the main window.
+// Reading and writing the word field of the main window, and how it takes the focus.
 #include "ui/common/word_field.h"
 
 #include <windows.h>
 
 #include "ui/common/ui_state.h"
 #include "ui/resources/resource_ids.h"
+
+namespace {
+
+WNDPROC editProcedure = nullptr;
+
+// The dialog manager selects the whole text of an edit that it tabs into when the edit answers
+// DLGC_HASSETSEL, and typing would then replace the word whose tiles stay picked: the word field
+// does not answer it, and puts the caret after its text whenever it takes the focus. A click
+// places the caret where it lands afterwards, as in any edit.
+LRESULT CALLBACK wordFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = CallWindowProcA(editProcedure, field, message, wParam, lParam);
+    if (message == WM_GETDLGCODE) {
+        result &= ~static_cast<LRESULT>(DLGC_HASSETSEL);
+    } else if (message == WM_SETFOCUS) {
+        LPARAM end = GetWindowTextLengthA(field);
+        CallWindowProcA(editProcedure, field, EM_SETSEL, static_cast<WPARAM>(end), end);
+    }
+    return result;
+}
+
+} // namespace
+
+void keepCaretAtEndOnFocus(HWND field)
+{
+    WNDPROC previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(wordFieldProc)));
+    if (previous != wordFieldProc) {
+        editProcedure = previous;
+    }
+}
 
 std::string wordFieldText()
 {

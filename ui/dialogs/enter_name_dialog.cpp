@@ -6,12 +6,15 @@
 #include <vector>
 
 #include "scores/high_score_table.h"
+#include "ui/board/board_on_screen.h"
 #include "ui/common/ui_state.h"
 #include "ui/dialogs/child_dialogs.h"
 #include "ui/dialogs/name_text.h"
 #include "ui/dialogs/save_failure_report.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/announcements.h"
 #include "ui/screen_reader/control_names.h"
+#include "ui/screen_reader/spoken_texts.h"
 
 namespace {
 
@@ -54,21 +57,32 @@ void tellScoreNoLongerQualifies(HWND dialog, int finishedScore)
     MessageBoxA(dialog, text.c_str(), NO_LONGER_QUALIFIES_TITLE, MB_OK | MB_ICONINFORMATION);
 }
 
-// The entry reaches the file at once: a crash or a second copy of the game must not lose it.
+// The entry reaches the file at once: a crash or a second copy of the game must not lose it. The
+// board takes the focus, unless a game has been dealt since the closing box appeared: the player is
+// in that game.
 void enterName(HWND dialog)
 {
     forgetNameDialog(dialog);
     int finishedScore = scoreOf(dialog);
+    int place = placeForScore(finishedScore);
     bool entered = enterHighScore(nameTyped(dialog).c_str(), finishedScore);
     if (!entered) {
         tellScoreNoLongerQualifies(dialog, finishedScore);
     }
-    unsigned deals = dealsWhenShown(dialog);
-    closeChildDialog(dialog);
-    focusBoardAfterGameEndBox(deals);
+    closeChildDialog(dialog, dealsWhenShown(dialog) == dealCount ? boardWindow() : nullptr);
     if (entered) {
+        announceOnceSettled(mainWindow, IDC_TIME_ANNOUNCER, savedInPlace(place));
         saveHighScoresOrReport(mainWindow);
     }
+}
+
+// The field has the focus; the score and the place it will take are told once the dialog has
+// settled, so that the reader does not cut them off.
+void promptForName(HWND dialog, int finishedScore)
+{
+    SetFocus(GetDlgItem(dialog, IDC_NAME_FIELD));
+    addAnnouncerUnder(dialog, IDC_NAME_OK, IDC_NAME_ANNOUNCER);
+    announceOnceSettled(dialog, IDC_NAME_ANNOUNCER, nameEntryPrompt(finishedScore, placeForScore(finishedScore)));
 }
 
 } // namespace
@@ -81,8 +95,8 @@ INT_PTR CALLBACK enterNameDialogProc(HWND dialog, UINT message, WPARAM wParam, L
         openNameDialogs.push_back(dialog);
         SendDlgItemMessageA(dialog, IDC_NAME_FIELD, EM_LIMITTEXT, HIGH_SCORE_NAME_LENGTH, 0);
         nameControls(dialog, IDD_ENTER_NAME);
-        SetFocus(GetDlgItem(dialog, IDC_NAME_FIELD));
-        return TRUE;
+        promptForName(dialog, static_cast<int>(lParam));
+        return FALSE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_NAME_OK) {
             enterName(dialog);

@@ -147,11 +147,6 @@ INT_PTR CALLBACK solutionsDialogProc(HWND dialog, UINT message, WPARAM wParam, L
             markSelectedWord(dialog, reinterpret_cast<HWND>(lParam));
             return TRUE;
         }
-        // A list and one button: Escape closes it like OK.
-        if (LOWORD(wParam) == IDCANCEL) {
-            closeChildDialog(dialog);
-            return TRUE;
-        }
         return closeOnOkOrClose(dialog, message, wParam);
     case WM_CLOSE:
         return closeOnOkOrClose(dialog, message, wParam);

@@ -37,6 +37,8 @@
 // "Enter Name" controls
 #define IDC_NAME_OK 2009
 #define IDC_NAME_FIELD 40002
+// Made at run time under OK, not in the template: tells a screen reader the score and its place
+#define IDC_NAME_ANNOUNCER 3011
 
 // "High Scores" rows: slot i's name is IDC_SCORE_NAME_FIRST + 2i, its score the id after it
 #define IDC_SCORE_NAME_FIRST 1000

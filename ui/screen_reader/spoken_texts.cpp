@@ -2,6 +2,8 @@
 // one wording for one thing wherever it comes from.
 #include "ui/screen_reader/spoken_texts.h"
 
+#include <algorithm>
+
 #include "engine/dictionary.h"
 #include "engine/game_state.h"
 
@@ -37,13 +39,24 @@ std::string placeOf(const PlacedLetter& cell)
            std::to_string(cell.column + 1);
 }
 
-std::string listOfPlaces(const std::vector<PlacedLetter>& cells)
+std::string listOfPlaces(const std::vector<PlacedLetter>& cells, const std::vector<bool>& inWord = {})
 {
     std::string list;
-    for (const PlacedLetter& cell : cells) {
-        list += (list.empty() ? "" : ", ") + placeOf(cell);
+    for (std::size_t at = 0; at < cells.size(); ++at) {
+        bool picked = at < inWord.size() && inWord[at];
+        list += (list.empty() ? "" : ", ") + placeOf(cells[at]) + (picked ? ", in your word" : "");
     }
     return list;
+}
+
+// A line of the closing box as a sentence: without its leading space, with a full stop at its end.
+std::string sentenceOf(std::string line)
+{
+    line.erase(0, line.find_first_not_of(' '));
+    if (!line.empty() && line.back() != '.') {
+        line += '.';
+    }
+    return line;
 }
 
 std::string letterOf(int place, const char* word)
@@ -112,9 +125,10 @@ std::string boardReading(const std::string& readingOrder)
     return reading;
 }
 
-std::string neighboursReading(char lastLetter, const std::vector<PlacedLetter>& neighbours)
+std::string neighboursReading(char lastLetter, const std::vector<PlacedLetter>& neighbours,
+                              const std::vector<bool>& inWord)
 {
-    return "Next to " + upperLetter(lastLetter) + ": " + listOfPlaces(neighbours);
+    return "Next to " + upperLetter(lastLetter) + ": " + listOfPlaces(neighbours, inWord);
 }
 
 std::string timeAndWordsReading(int secondsLeft, int wordsFound)
@@ -129,7 +143,31 @@ std::string timeAndWordsReading(int secondsLeft, int wordsFound)
     return time + ", " + words + " found";
 }
 
-std::string dealAnnouncement(bool timed, int gameSeconds)
+std::string dealAnnouncement(bool timed, int gameSeconds, const std::string& wordLeft)
 {
-    return timed ? "New game, " + countOf(gameSeconds / SECONDS_PER_MINUTE, "minute") : "New untimed game";
+    std::string deal = timed ? "New game, " + countOf(gameSeconds / SECONDS_PER_MINUTE, "minute") : "New untimed game";
+    return wordLeft.empty() ? deal : deal + ". Your word so far: " + upperCased(wordLeft) + ".";
+}
+
+std::string gameEndAnnouncement(bool endedByPlayer, const std::string& closingText)
+{
+    std::string told = std::string(endedByPlayer ? GAME_ENDED : TIMES_UP) + ".";
+    std::size_t start = 0;
+    while (start < closingText.size()) {
+        std::size_t end = std::min(closingText.find_first_of("\r\n", start), closingText.size());
+        std::string line = sentenceOf(closingText.substr(start, end - start));
+        told += line.empty() ? "" : " " + line;
+        start = end + 1;
+    }
+    return told;
+}
+
+std::string nameEntryPrompt(int finishedScore, int place)
+{
+    return "You got " + std::to_string(finishedScore) + ": place " + std::to_string(place) + ". Type your name.";
+}
+
+std::string savedInPlace(int place)
+{
+    return "Saved in place " + std::to_string(place);
 }

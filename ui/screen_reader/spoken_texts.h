@@ -36,15 +36,27 @@ std::string pathText(const std::string& word, bool found, const std::vector<Plac
 // "Row 1: A P O U. Row 2: Z Y F R. …", from the sixteen letters in reading order.
 std::string boardReading(const std::string& readingOrder);
 
-// "Next to T: A row 1 column 2, E row 2 column 3".
-std::string neighboursReading(char lastLetter, const std::vector<PlacedLetter>& neighbours);
+// "Next to T: A row 1 column 2, E row 2 column 3, in your word": `inWord` marks, neighbour by
+// neighbour, the tiles already picked for the word.
+std::string neighboursReading(char lastLetter, const std::vector<PlacedLetter>& neighbours,
+                              const std::vector<bool>& inWord);
 
 // "2 minutes 13 seconds left, 5 words found"; "Untimed game, 1 word found" where `secondsLeft` is
 // negative.
 std::string timeAndWordsReading(int secondsLeft, int wordsFound);
 
-// "New game, 3 minutes" for a timed deal of `gameSeconds`, "New untimed game" for an untimed one.
-std::string dealAnnouncement(bool timed, int gameSeconds);
+// "New game, 3 minutes" for a timed deal of `gameSeconds`, "New untimed game" for an untimed one;
+// with text left in the word field, "New game, 3 minutes. Your word so far: LEG."
+std::string dealAnnouncement(bool timed, int gameSeconds, const std::string& wordLeft);
+
+// A game's end in the closing box's own words, each of its lines a sentence: "Time's up. You got
+// 11 out of 21." or "Game ended. You got 2 out of 9. Untimed games do not enter the high scores."
+std::string gameEndAnnouncement(bool endedByPlayer, const std::string& closingText);
+
+// Enter Name as it opens: "You got 11: place 3. Type your name."; and once the name is entered,
+// "Saved in place 3". A place counts from 1, the best score.
+std::string nameEntryPrompt(int finishedScore, int place);
+std::string savedInPlace(int place);
 
 // The texts that need no values.
 extern const char NO_GAME_RUNNING[];
