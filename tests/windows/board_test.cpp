@@ -429,14 +429,15 @@ TEST_F(Board, TracedWordIsHandedInSlidingBackTakesTheLastLetterBackAndCornersPic
     PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(path[7].x, path[7].y));
     pumpMessages();
     EXPECT_EQ(field(), "C") << "a press and release on one tile is a click";
-    POINT d = tileCentre(tileAt(0, 3)), h = tileCentre(tileAt(1, 3));
+    // A quick slide from D leaps over H to L between two moves: H was crossed, and counts.
+    POINT d = tileCentre(tileAt(0, 3)), l = tileCentre(tileAt(2, 3));
     PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(d.x, d.y));
-    PostMessageA(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(h.x, h.y));
+    PostMessageA(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(l.x, l.y));
     pumpMessages();
     pressKey(VK_ESCAPE);
-    PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(h.x, h.y));
+    PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(l.x, l.y));
     pumpMessages();
-    EXPECT_EQ(field(), "CDH") << "Escape cancels the trace: nothing handed in, the picks kept";
+    EXPECT_EQ(field(), "CDHL") << "Escape cancels the trace: nothing handed in, the picks kept";
     EXPECT_EQ(controlText(dialog, IDC_SCORE_DISPLAY), "1");
     for (HWND window : {dialog, control(IDC_BOARD)}) {
         LRESULT gestures = SendMessageA(window, WM_TABLET_QUERYSYSTEMGESTURESTATUS, 0, 0);

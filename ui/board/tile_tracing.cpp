@@ -1,6 +1,9 @@
 // Tracing a word across the tiles with the left button held: its state, and the rules of a slide.
 #include "ui/board/tile_tracing.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "engine/game_state.h"
 #include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
@@ -11,12 +14,14 @@ namespace {
 
 // The trace under way, from a press on a tile during a game to its release or cancelling.
 // While `underway`, the main window holds the mouse capture: losing it cancels the trace.
-// `tracedTiles` are the tiles this trace picked, whether still picked or not; `pointerTile` is the tile whose inner part the pointer was caught in last, so that
-// only entering another tile acts. `dealsAtPress` is dealCount at the press: a deal meanwhile (F2)
-// ends the trace with nothing handed in, as a game's end does.
+// `tracedTiles` are the tiles this trace picked, whether still picked or not; `pointerTile` is
+// the tile whose inner part the pointer was caught in last, so that only entering another tile
+// acts; `pointer` is where the last move (or the press) found it. `dealsAtPress` is dealCount at
+// the press: a deal meanwhile (F2) ends the trace with nothing handed in, as a game's end does.
 struct TileTrace {
     bool underway;
     int pointerTile;
+    POINT pointer;
     bool tracedTiles[TILE_COUNT];
     unsigned dealsAtPress;
     // The last trace ended by handing a word in: a double-click that follows is the next press.
@@ -30,11 +35,16 @@ bool gameRuns()
     return gameState.gameKind != NO_GAME && trace.dealsAtPress == dealCount;
 }
 
-void startTrace(int tile, bool pressPicked)
+// A slide is followed in steps of a twelfth of a tile: shorter than the edge (a sixth) that a
+// passing pointer may brush, so that no inner part the pointer crossed is stepped over.
+const int SLIDE_STEPS_PER_TILE = 12;
+
+void startTrace(int tile, bool pressPicked, POINT pointer)
 {
     trace = TileTrace();
     trace.underway = true;
     trace.pointerTile = tile;
+    trace.pointer = pointer;
     trace.tracedTiles[tile] = pressPicked;
     trace.dealsAtPress = dealCount;
     SetCapture(mainWindow);
@@ -72,6 +82,27 @@ void enterTile(int tile)
         trace.tracedTiles[tile] = gameState.picked[tile] != 0;
     } else if (tile == tileBeforeLastPick()) {
         pickCell(lastPickedTile(), PICKED_BY_CLICK);
+    }
+}
+
+void pointerAt(POINT point)
+{
+    int tile;
+    if (tileInnerPartAtPixel(point.x, point.y, tile) && tile != trace.pointerTile) {
+        trace.pointerTile = tile;
+        enterTile(tile);
+    }
+}
+
+// Windows reports a move where the pointer is when the queue is read, not at every pixel it
+// crossed: a quick slide leaps a whole tile between two moves. The straight line between them is
+// walked instead, in order, so that each tile it crossed acts as if the pointer had been seen there.
+void followSlide(POINT from, POINT to)
+{
+    int step = std::max(1, tilePixels() / SLIDE_STEPS_PER_TILE);
+    int steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) / step + 1;
+    for (int at = 1; at <= steps; ++at) {
+        pointerAt(POINT{from.x + (to.x - from.x) * at / steps, from.y + (to.y - from.y) * at / steps});
     }
 }
 
@@ -118,7 +149,7 @@ void pressOnBoard(int x, int y)
     bool wasPicked = gameState.picked[tile] != 0;
     pickCell(tile, PICKED_BY_CLICK);
     if (gameState.gameKind != NO_GAME) {
-        startTrace(tile, !wasPicked && gameState.picked[tile] != 0);
+        startTrace(tile, !wasPicked && gameState.picked[tile] != 0, POINT{x, y});
     }
 }
 
@@ -141,11 +172,8 @@ void slideOverBoard(int x, int y, WPARAM keys)
         cancelTrace();
         return;
     }
-    int tile;
-    if (tileInnerPartAtPixel(x, y, tile) && tile != trace.pointerTile) {
-        trace.pointerTile = tile;
-        enterTile(tile);
-    }
+    followSlide(trace.pointer, POINT{x, y});
+    trace.pointer = POINT{x, y};
 }
 
 bool releaseTrace()

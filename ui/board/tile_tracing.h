@@ -25,7 +25,7 @@ void pressOnBoard(int x, int y);
 bool pressAfterTracedWord(int x, int y);
 
 // WM_MOUSEMOVE at (x, y) with the keys and buttons of wParam: during a trace, entering a tile's
-// inner part picks it as a click would; entering the tile picked just before the last one takes
+// inner part, anywhere on the line from the last move, picks it as a click would; entering the tile picked just before the last one takes
 // the last letter back; a tile picked earlier is passed over. A move without the left button
 // (its release never came) ends the trace with nothing handed in.
 void slideOverBoard(int x, int y, WPARAM keys);
