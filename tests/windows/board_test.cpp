@@ -6,7 +6,6 @@
 #include <tpcshrd.h>
 
 #include "engine/deal.h"
-#include "engine/solver.h"
 #include "engine/game_state.h"
 #include "ui/board/board_on_screen.h"
 #include "ui/board/board_view.h"
@@ -110,14 +109,7 @@ class Board : public ::testing::Test {
 
     void newGameWithBoard(const char* readingOrder)
     {
-        SendMessageA(dialog, WM_COMMAND, IDM_NEW_GAME, 0);
-        for (int tile = 0; tile < TILE_COUNT; ++tile) {
-            gameState.tileLetters[tile] = readingOrder[tile];
-        }
-        layOutBoard();
-        solveBoard();
-        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        pumpMessages();
+        ::newGameWithBoard(dialog, readingOrder);
     }
 
     std::string field()
@@ -409,15 +401,9 @@ TEST_F(Board, TracedWordIsHandedInSlidingBackTakesTheLastLetterBackAndCornersPic
     int edge = tilePixels() / 12;
     RECT e = tileRect(tileAt(0, 1)), gSquare = tileRect(g);
     // A to B past E's corner, on to G, over A (picked earlier), back onto B, past G's corner to C.
-    const POINT path[] = {tileCentre(a), {e.left + edge, e.bottom - edge}, tileCentre(b), tileCentre(g), tileCentre(a),
-                          tileCentre(b), {gSquare.left + edge, gSquare.top + edge}, tileCentre(c)};
-    const char* fields[] = {"A", "A", "AB", "ABG", "ABG", "AB", "AB", "ABC"};
-    for (int step = 0; step < 8; ++step) {
-        UINT message = step == 0 ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
-        PostMessageA(dialog, message, MK_LBUTTON, MAKELPARAM(path[step].x, path[step].y));
-        pumpMessages();
-        EXPECT_EQ(field(), fields[step]) << "step " << step;
-    }
+    const std::vector<POINT> path = {tileCentre(a), {e.left + edge, e.bottom - edge}, tileCentre(b), tileCentre(g),
+                                     tileCentre(a), tileCentre(b), {gSquare.left + edge, gSquare.top + edge}, tileCentre(c)};
+    EXPECT_EQ(tracedFields(dialog, path), (std::vector<std::string>{"A", "A", "AB", "ABG", "ABG", "AB", "AB", "ABC"}));
     EXPECT_EQ(GetCapture(), dialog) << "the mouse is held while the button is down";
     PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(-edge, -edge));
     pumpMessages();
@@ -430,10 +416,8 @@ TEST_F(Board, TracedWordIsHandedInSlidingBackTakesTheLastLetterBackAndCornersPic
     pumpMessages();
     EXPECT_EQ(field(), "C") << "a press and release on one tile is a click";
     // A quick slide from D leaps over H to L between two moves: H was crossed, and counts.
-    POINT d = tileCentre(tileAt(0, 3)), l = tileCentre(tileAt(2, 3));
-    PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(d.x, d.y));
-    PostMessageA(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(l.x, l.y));
-    pumpMessages();
+    POINT l = tileCentre(tileAt(2, 3));
+    tracedFields(dialog, {tileCentre(tileAt(0, 3)), l});
     pressKey(VK_ESCAPE);
     PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(l.x, l.y));
     pumpMessages();

@@ -307,14 +307,9 @@ TEST_F(Scale, WordTracedThroughTheTilesIsHandedIn)
 {
     RECT f = tileRect(tileAt(1, 1));
     int edge = tilePixels() / 12;
-    const POINT path[] = {tileCentre(tileAt(0, 0)), tileCentre(tileAt(0, 1)), tileCentre(tileAt(0, 2)),
-                          tileCentre(tileAt(0, 1)), {f.right - edge, f.top + edge},   tileCentre(tileAt(0, 2))};
-    const char* fields[] = {"A", "AB", "ABC", "AB", "AB", "ABC"};
-    for (int step = 0; step < 6; ++step) {
-        UINT message = step == 0 ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
-        SendMessageA(dialog, message, MK_LBUTTON, MAKELPARAM(path[step].x, path[step].y));
-        EXPECT_EQ(field(), fields[step]) << "step " << step;
-    }
+    const std::vector<POINT> path = {tileCentre(tileAt(0, 0)), tileCentre(tileAt(0, 1)), tileCentre(tileAt(0, 2)),
+                                     tileCentre(tileAt(0, 1)), {f.right - edge, f.top + edge},   tileCentre(tileAt(0, 2))};
+    EXPECT_EQ(tracedFields(dialog, path), (std::vector<std::string>{"A", "AB", "ABC", "AB", "AB", "ABC"}));
     SendMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(path[5].x, path[5].y));
     EXPECT_EQ(listItems(GetDlgItem(dialog, IDC_FOUND_WORDS)), std::vector<std::string>{"ABC"});
 }
@@ -412,9 +407,7 @@ TEST_F(Scale, DpiChangeLaysTheBoardControlBackOverTheTiles)
     GetWindowRect(dialog, &window);
     SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&window));
     pumpMessages();
-    RECT placed, board = boardRect();
-    GetWindowRect(control, &placed);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&placed), 2);
+    RECT placed = controlRect(IDC_BOARD), board = boardRect();
     EXPECT_TRUE(EqualRect(&placed, &board)) << text(placed) << " against " << text(board);
 }
 

@@ -16,6 +16,7 @@
 #include "ui/app/key_guard.h"
 #include "ui/app/main_window.h"
 #include "ui/resources/resource_ids.h"
+#include "ui/screen_reader/announcements.h"
 #include "ui/common/ui_state.h"
 
 namespace {
@@ -292,6 +293,18 @@ POINT tileCentre(int tile)
 {
     RECT square = tileRect(tile);
     return POINT{(square.left + square.right) / 2, (square.top + square.bottom) / 2};
+}
+
+std::vector<std::string> tracedFields(HWND dialog, const std::vector<POINT>& path)
+{
+    std::vector<std::string> fields;
+    for (const POINT& point : path) {
+        UINT message = fields.empty() ? WM_LBUTTONDOWN : WM_MOUSEMOVE;
+        PostMessageA(dialog, message, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        pumpMessages();
+        fields.push_back(controlText(dialog, IDC_WORD_FIELD));
+    }
+    return fields;
 }
 
 void pressMouseAt(HWND dialog, int x, int y, UINT message)

@@ -75,6 +75,10 @@ void pauseAfterTheGamesEnd();
 // The centre of `tile` in the main window's client pixels.
 POINT tileCentre(int tile);
 
+// A trace as posted mouse messages: a press at the first point, then a move to each other point
+// with the button held. The word field's text after each point.
+std::vector<std::string> tracedFields(HWND dialog, const std::vector<POINT>& path);
+
 // A press of the left button at client pixel (x, y) of the dialog: the cursor is moved there first.
 void pressMouseAt(HWND dialog, int x, int y, UINT message = WM_LBUTTONDOWN);
 
