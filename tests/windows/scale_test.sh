@@ -9,9 +9,11 @@ program=$2
 top=$(cd "$(dirname "$0")/../.." && pwd)
 export WINEPREFIX="$top/build/wineprefix-dpi$dpi"
 export LETTRO_TEST_DPI="$dpi"
-"$top/scripts/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
-# The next program then starts a fresh Wine server, which reads the setting, on the screen below.
-timeout 60 wineserver -w || wineserver -k || true
+# Nothing of this prefix reaches the screen of the other Windows tests, where a window of its Wine
+# desktop could take their focus.
 unset DISPLAY
 export LETTRO_XVFB_SCREEN=2700x1600x24
+"$top/scripts/with-xvfb" "$top/scripts/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+# The next program then starts a fresh Wine server, which reads the setting, on the screen below.
+timeout 60 wineserver -w || wineserver -k || true
 exec "$top/scripts/with-xvfb" "$top/scripts/wine-run" "$program"

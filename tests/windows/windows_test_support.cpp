@@ -335,6 +335,9 @@ void letAnnouncementsSettle()
         Sleep(20);
         pumpMessages();
     }
+    // On a loaded machine Wine's timer may not have fired yet: what it would say is said now.
+    announceWhatIsHeld();
+    pumpMessages();
 }
 
 namespace {
